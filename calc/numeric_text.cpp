@@ -1,0 +1,346 @@
+#include "numeric_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <system_error>
+
+namespace varnel {
+namespace {
+
+bool IsSpaceOrTab(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string_view TrimSpacesAndTabs(std::string_view text) {
+    while (!text.empty() && IsSpaceOrTab(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsSpaceOrTab(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// A number text taken apart, its separators removed.
+struct NumberParts {
+    bool negative = false;
+    std::string integerDigits;
+    std::string_view fractionDigits;
+    bool exponentNegative = false;
+    std::string_view exponentDigits;
+};
+
+// Scans a trimmed text against the number grammar, consuming it left to right once.
+class NumberScanner {
+  public:
+    NumberScanner(std::string_view text, const NumberFormat& format)
+        : rest_(text), format_(format) {}
+
+    std::optional<NumberParts> Scan() {
+        NumberParts parts;
+        parts.negative = ScanSign();
+        if (!ScanIntegerPart(parts.integerDigits)) {
+            return std::nullopt;
+        }
+        if (Consume(format_.decimal)) {
+            parts.fractionDigits = TakeDigits();
+        }
+        if (parts.integerDigits.empty() && parts.fractionDigits.empty()) {
+            return std::nullopt;
+        }
+        if (ConsumeExponentLetter()) {
+            parts.exponentNegative = ScanSign();
+            parts.exponentDigits = TakeDigits();
+            if (parts.exponentDigits.empty()) {
+                return std::nullopt;
+            }
+        }
+        if (!rest_.empty()) {
+            return std::nullopt;
+        }
+        return parts;
+    }
+
+  private:
+    bool Consume(std::string_view token) {
+        if (token.empty() || !rest_.starts_with(token)) {
+            return false;
+        }
+        rest_.remove_prefix(token.size());
+        return true;
+    }
+
+    bool ConsumeExponentLetter() { return Consume("e") || Consume("E"); }
+
+    // True for '-', false for '+' or no sign.
+    bool ScanSign() {
+        if (Consume("-")) {
+            return true;
+        }
+        Consume("+");
+        return false;
+    }
+
+    std::string_view TakeDigits() {
+        std::size_t count = 0;
+        while (count < rest_.size() && IsDigit(rest_[count])) {
+            ++count;
+        }
+        std::string_view digits = rest_.substr(0, count);
+        rest_.remove_prefix(count);
+        return digits;
+    }
+
+    // Digits, optionally grouped: a first group of one to three digits not starting with 0,
+    // then groups of exactly three, each after a group separator.
+    bool ScanIntegerPart(std::string& digits) {
+        std::string_view firstGroup = TakeDigits();
+        digits.assign(firstGroup);
+        if (!Consume(format_.group)) {
+            return true;
+        }
+        if (firstGroup.empty() || firstGroup.size() > 3 || firstGroup.front() == '0') {
+            return false;
+        }
+        do {
+            std::string_view group = TakeDigits();
+            if (group.size() != 3) {
+                return false;
+            }
+            digits.append(group);
+        } while (Consume(format_.group));
+        return true;
+    }
+
+    std::string_view rest_;
+    const NumberFormat& format_;
+};
+
+// The exponent's value, saturated far beyond any double's range.
+std::int64_t SaturatedExponent(const NumberParts& parts) {
+    constexpr std::int64_t kLimit = 1'000'000'000;
+    std::int64_t value = 0;
+    for (char digit : parts.exponentDigits) {
+        value = std::min(kLimit, value * 10 + (digit - '0'));
+    }
+    return parts.exponentNegative ? -value : value;
+}
+
+// True when a number whose conversion left the double range is large rather than tiny:
+// its leading significant digit stands at or above the units place.
+bool IsBeyondLargestDouble(const NumberParts& parts) {
+    std::size_t leadingZeros = parts.integerDigits.find_first_not_of('0');
+    std::int64_t exponent = SaturatedExponent(parts);
+    if (leadingZeros != std::string::npos) {
+        auto significantIntegerDigits =
+            static_cast<std::int64_t>(parts.integerDigits.size() - leadingZeros);
+        return exponent + significantIntegerDigits - 1 >= 0;
+    }
+    std::size_t fractionZeros = parts.fractionDigits.find_first_not_of('0');
+    return exponent - static_cast<std::int64_t>(fractionZeros) - 1 >= 0;
+}
+
+std::optional<double> ValueOf(const NumberParts& parts) {
+    std::string plain = parts.integerDigits;
+    plain.reserve(plain.size() + parts.fractionDigits.size() + parts.exponentDigits.size() + 3);
+    plain.append(".").append(parts.fractionDigits);
+    if (!parts.exponentDigits.empty()) {
+        plain.append(parts.exponentNegative ? "e-" : "e").append(parts.exponentDigits);
+    }
+    if (plain.front() == '.') {
+        plain.insert(0, "0");
+    }
+    double magnitude = 0.0;
+    auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude);
+    if (error == std::errc::result_out_of_range) {
+        if (IsBeyondLargestDouble(parts)) {
+            return std::nullopt;
+        }
+        magnitude = 0.0;
+    } else if (error != std::errc() || end != plain.data() + plain.size()) {
+        return std::nullopt;
+    }
+    return parts.negative ? -magnitude : magnitude;
+}
+
+std::optional<double> ReadNumber(std::string_view text, const NumberFormat& format) {
+    std::optional<NumberParts> parts = NumberScanner(TrimSpacesAndTabs(text), format).Scan();
+    if (!parts) {
+        return std::nullopt;
+    }
+    return ValueOf(*parts);
+}
+
+// The significant digits of a rounded magnitude, trailing zeros dropped, and the decimal
+// exponent of the first of them.
+struct RoundedDigits {
+    std::string digits;
+    int exponent = 0;
+};
+
+template <typename Real>
+RoundedDigits RoundToSignificantDigits(Real magnitude, int significantDigits) {
+    char buffer[64];
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                      std::chars_format::scientific, significantDigits - 1);
+    std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
+    std::size_t exponentMark = scientific.find('e');
+    RoundedDigits rounded;
+    for (char c : scientific.substr(0, exponentMark)) {
+        if (IsDigit(c)) {
+            rounded.digits.push_back(c);
+        }
+    }
+    std::string_view exponentText = scientific.substr(exponentMark + 1);
+    if (exponentText.front() == '+') {
+        exponentText.remove_prefix(1);
+    }
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(),
+                    rounded.exponent);
+    rounded.digits.erase(rounded.digits.find_last_not_of('0') + 1);
+    return rounded;
+}
+
+std::string FixedForm(const RoundedDigits& rounded, const NumberFormat& format) {
+    const std::string& digits = rounded.digits;
+    if (rounded.exponent < 0) {
+        auto zeros = static_cast<std::size_t>(-rounded.exponent - 1);
+        return "0" + format.decimal + std::string(zeros, '0') + digits;
+    }
+    auto integerLength = static_cast<std::size_t>(rounded.exponent) + 1;
+    if (digits.size() <= integerLength) {
+        return digits + std::string(integerLength - digits.size(), '0');
+    }
+    return digits.substr(0, integerLength) + format.decimal + digits.substr(integerLength);
+}
+
+std::string ExponentForm(const RoundedDigits& rounded, const NumberFormat& format) {
+    std::string text = rounded.digits.substr(0, 1);
+    if (rounded.digits.size() > 1) {
+        text += format.decimal + rounded.digits.substr(1);
+    }
+    text += rounded.exponent < 0 ? "E-" : "E+";
+    std::string exponentDigits = std::to_string(std::abs(rounded.exponent));
+    if (exponentDigits.size() < 2) {
+        exponentDigits.insert(0, "0");
+    }
+    return text + exponentDigits;
+}
+
+template <typename Real>
+std::string FormatNumber(Real value, int significantDigits, int fixedFormExponentLimit,
+                         const NumberFormat& format) {
+    if (value == 0) {
+        return " 0";
+    }
+    std::string sign = value < 0 ? "-" : " ";
+    RoundedDigits rounded = RoundToSignificantDigits(std::abs(value), significantDigits);
+    constexpr int kSmallestFixedExponent = -4;
+    bool fixed =
+        rounded.exponent >= kSmallestFixedExponent && rounded.exponent < fixedFormExponentLimit;
+    return sign + (fixed ? FixedForm(rounded, format) : ExponentForm(rounded, format));
+}
+
+double CheckedResult(double result) {
+    if (std::isnan(result)) {
+        RaiseFault(FaultKind::InvalidOperation);
+    }
+    if (std::isinf(result)) {
+        RaiseFault(FaultKind::Overflow);
+    }
+    return result;
+}
+
+}  // namespace
+
+bool IsBlankText(std::string_view text) {
+    return text.empty();
+}
+
+bool TextEquals(std::string_view a, std::string_view b) {
+    return a == b;
+}
+
+bool IsNumericText(std::string_view text, const NumberFormat& format) {
+    return ReadNumber(text, format).has_value();
+}
+
+double TextToDouble(std::string_view text, const NumberFormat& format) {
+    return ReadNumber(text, format).value_or(0.0);
+}
+
+std::string NumberText(double value, const NumberFormat& format) {
+    return FormatNumber(value, 15, 15, format);
+}
+
+std::string NumberText(float value, const NumberFormat& format) {
+    return FormatNumber(value, 7, 7, format);
+}
+
+std::string_view FaultKindName(FaultKind kind) {
+    switch (kind) {
+        case FaultKind::DivisionByZero:
+            return "division by zero";
+        case FaultKind::Overflow:
+            return "overflow";
+        case FaultKind::InvalidOperation:
+            return "invalid operation";
+    }
+    return "arithmetic fault";
+}
+
+ArithmeticFault::ArithmeticFault(FaultKind kind)
+    : std::runtime_error(std::string(FaultKindName(kind))), kind_(kind) {}
+
+void RaiseFault(FaultKind kind) {
+    throw ArithmeticFault(kind);
+}
+
+double CheckedAdd(double a, double b) {
+    return CheckedResult(a + b);
+}
+
+double CheckedMultiply(double a, double b) {
+    return CheckedResult(a * b);
+}
+
+double CheckedDivide(double a, double b) {
+    if (b == 0.0) {
+        RaiseFault(a == 0.0 ? FaultKind::InvalidOperation : FaultKind::DivisionByZero);
+    }
+    return CheckedResult(a / b);
+}
+
+double Power(double base, double exponent) {
+    if (base == 0.0 && exponent < 0.0) {
+        RaiseFault(FaultKind::DivisionByZero);
+    }
+    return CheckedResult(std::pow(base, exponent));
+}
+
+double NaturalLog(double value) {
+    if (value == 0.0) {
+        RaiseFault(FaultKind::DivisionByZero);
+    }
+    if (value < 0.0) {
+        RaiseFault(FaultKind::InvalidOperation);
+    }
+    return CheckedResult(std::log(value));
+}
+
+float RoundToSingle(double value) {
+    auto single = static_cast<float>(value);
+    if (std::isinf(single)) {
+        RaiseFault(FaultKind::Overflow);
+    }
+    return single;
+}
+
+}  // namespace varnel

@@ -1,0 +1,98 @@
+// Reading numbers from field texts, writing numbers as text, the message seam and the
+// checked arithmetic that every calculation step goes through.
+//
+// Texts are UTF-8. The decimal and group separators of the user's locale are always passed
+// in explicitly as a NumberFormat; nothing here reads a global locale.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace varnel {
+
+// The separators of the user's locale, each any UTF-8 text (a group separator may be a
+// no-break space, or empty where the locale groups no digits).
+struct NumberFormat {
+    std::string decimal = ".";
+    std::string group = ",";
+};
+
+// True only for the empty text: a text of spaces is filled.
+// IsBlankText("") == true, IsBlankText(" ") == false.
+bool IsBlankText(std::string_view text);
+
+// Code-by-code equality: case-sensitive, no trimming.
+// TextEquals("1/0", "1/0") == true, TextEquals(" 1/0", "1/0") == false.
+bool TextEquals(std::string_view a, std::string_view b);
+
+// True when the whole text reads as one finite number in the given locale: optional spaces
+// or tabs around; an optional sign; digits with at most one decimal separator and at least
+// one digit; an optional exponent (e or E, optional sign, digits); group separators only in
+// the integer part, splitting it into groups of three after a first group of one to three
+// digits that does not start with 0. A value beyond the double range is not a number; one
+// that underflows reads as 0 or a subnormal. Time is linear in the length of the text.
+// With {",", "."}: IsNumericText(" 1.234,5e1 ") == true, IsNumericText("1.5") == false.
+bool IsNumericText(std::string_view text, const NumberFormat& format);
+
+// The value of a text that IsNumericText accepts; 0 for any other text.
+// With {".", ","}: TextToDouble("-1,000.5") == -1000.5.
+double TextToDouble(std::string_view text, const NumberFormat& format);
+
+// A double written with at most 15 significant digits, a single with at most 7: a leading
+// space for zero and positive values, a minus sign for negative ones, the locale's decimal
+// separator, no trailing zeros or separator. Magnitudes (after rounding) from 1E-4 up to,
+// not including, 1E15 (1E7 for a single) are written in fixed form with a 0 before the
+// separator below 1; all others in exponent form with one leading digit, E, the sign of
+// the exponent and at least two exponent digits.
+// NumberText(52.6) == " 52.6", NumberText(1000.0f) == " 1000", NumberText(5e-5) == " 5E-05".
+std::string NumberText(double value, const NumberFormat& format);
+std::string NumberText(float value, const NumberFormat& format);
+
+// The kinds of arithmetic fault that abandon a calculation.
+enum class FaultKind { DivisionByZero, Overflow, InvalidOperation };
+
+// The name of a fault kind in plain lower-case words: "division by zero".
+std::string_view FaultKindName(FaultKind kind);
+
+// An arithmetic fault raised by a checked operation; it leaves the calculation at once.
+class ArithmeticFault : public std::runtime_error {
+  public:
+    explicit ArithmeticFault(FaultKind kind);
+    FaultKind kind() const noexcept { return kind_; }
+
+  private:
+    FaultKind kind_;
+};
+
+// Raises an ArithmeticFault of the given kind.
+[[noreturn]] void RaiseFault(FaultKind kind);
+
+// The receiver of the calculation's messages. ShowMessage returns once the user has
+// dismissed the message.
+class MessageSink {
+  public:
+    virtual ~MessageSink() = default;
+    virtual void ShowMessage(const std::string& text) = 0;
+};
+
+// Checked arithmetic on finite doubles: a division by zero, an overflow to infinity or an
+// invalid operation (a NaN result) raises the matching fault. Underflow is no fault.
+// CheckedDivide(1.0, 4.0) == 0.25; CheckedDivide(1.0, 0.0) raises DivisionByZero.
+double CheckedAdd(double a, double b);
+double CheckedMultiply(double a, double b);
+double CheckedDivide(double a, double b);
+
+// The real power function, checked like the operations above (0 to a negative power is a
+// division by zero). Power(10.0, -2.0) == 0.01.
+double Power(double base, double exponent);
+
+// The natural logarithm; the logarithm of 0 is a division by zero and of a negative number
+// an invalid operation. NaturalLog(1.0) == 0.0.
+double NaturalLog(double value);
+
+// Rounds a double to single precision; a value too large for a single is an overflow, one
+// too small becomes a subnormal or 0. RoundToSingle(0.1) == 0.1f.
+float RoundToSingle(double value);
+
+}  // namespace varnel

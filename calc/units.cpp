@@ -1,0 +1,29 @@
+#include "units.h"
+
+#include <string>
+
+namespace varnel {
+namespace {
+
+// The index after the given one in a cycle of unitCount units.
+template <std::size_t unitCount>
+std::int16_t NextIndex(std::int16_t index, const std::array<std::string_view, unitCount>&) {
+    auto next = static_cast<std::int16_t>(index + 1);
+    return next >= static_cast<std::int16_t>(unitCount) ? std::int16_t{0} : next;
+}
+
+}  // namespace
+
+void NextSizeUnit(CalculatorState& state, FieldAccess& fields) {
+    state.SIZEINDEX = NextIndex(state.SIZEINDEX, SIZE_UNIT_NAMES);
+    fields.SetFieldText(WIREUNIT,
+                        std::string(SIZE_UNIT_NAMES.at(static_cast<std::size_t>(state.SIZEINDEX))));
+}
+
+void NextLengthUnit(CalculatorState& state, FieldAccess& fields) {
+    state.LENGTHINDEX = NextIndex(state.LENGTHINDEX, LENGTH_UNIT_NAMES);
+    fields.SetFieldText(
+        LENGTHUNIT, std::string(LENGTH_UNIT_NAMES.at(static_cast<std::size_t>(state.LENGTHINDEX))));
+}
+
+}  // namespace varnel

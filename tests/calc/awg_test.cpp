@@ -1,0 +1,158 @@
+#include "awg.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+namespace varnel {
+namespace {
+
+const NumberFormat kPeriod{".", ","};
+const NumberFormat kComma{",", "."};
+
+struct GaugeReadingCase {
+    const char* name;
+    std::string text;
+    NumberFormat format;
+    std::optional<double> gauge;
+
+    friend void PrintTo(const GaugeReadingCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class GaugeReading : public ::testing::TestWithParam<GaugeReadingCase> {};
+
+TEST_P(GaugeReading, AcceptsPositiveNumbersAndTheZeroGaugeNames) {
+    EXPECT_EQ(ParseGauge(GetParam().text, GetParam().format), GetParam().gauge);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, GaugeReading,
+    ::testing::Values(GaugeReadingCase{"Whole", "10", kPeriod, 10.0},
+                      GaugeReadingCase{"Fraction", "10.5", kPeriod, 10.5},
+                      GaugeReadingCase{"BeyondTheUsualRange", "500", kPeriod, 500.0},
+                      GaugeReadingCase{"CommaLocaleFraction", "10,5", kComma, 10.5},
+                      GaugeReadingCase{"OneZero", "0", kPeriod, 0.0},
+                      GaugeReadingCase{"OneOught", "1/0", kPeriod, 0.0},
+                      GaugeReadingCase{"TwoZeros", "00", kPeriod, -1.0},
+                      GaugeReadingCase{"TwoOught", "2/0", kPeriod, -1.0},
+                      GaugeReadingCase{"ThreeZeros", "000", kPeriod, -2.0},
+                      GaugeReadingCase{"ThreeOught", "3/0", kPeriod, -2.0},
+                      GaugeReadingCase{"FourZeros", "0000", kPeriod, -3.0},
+                      GaugeReadingCase{"FourOught", "4/0", kPeriod, -3.0},
+                      GaugeReadingCase{"NameWithLeadingSpace", " 1/0", kPeriod, std::nullopt},
+                      GaugeReadingCase{"LetterO", "1/O", kPeriod, std::nullopt},
+                      GaugeReadingCase{"TwoOverZeroZero", "2/00", kPeriod, std::nullopt},
+                      GaugeReadingCase{"FiveZeros", "00000", kPeriod, std::nullopt},
+                      GaugeReadingCase{"ZeroWithDecimals", "0.0", kPeriod, std::nullopt},
+                      GaugeReadingCase{"Negative", "-1", kPeriod, std::nullopt},
+                      GaugeReadingCase{"CommaInPeriodLocale", "2,5", kPeriod, std::nullopt},
+                      GaugeReadingCase{"CommaOnlyFractionIsNoZeroGauge", ",5", kComma, 0.5}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct GaugeTextCase {
+    const char* name;
+    double gauge;
+    std::string text;
+
+    friend void PrintTo(const GaugeTextCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class GaugeDisplay : public ::testing::TestWithParam<GaugeTextCase> {};
+
+TEST_P(GaugeDisplay, ShowsTheBandOfTheGauge) {
+    EXPECT_EQ(GaugeText(GetParam().gauge, kPeriod), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bands, GaugeDisplay,
+                         ::testing::Values(GaugeTextCase{"Numeric", 10.0000123, " 10.0000123"},
+                                           GaugeTextCase{"NumericLowerBound", 0.95, " 0.95"},
+                                           GaugeTextCase{"OneOughtUpper", 0.9499, "1/0"},
+                                           GaugeTextCase{"OneOughtLowerBound", 0.03, "1/0"},
+                                           GaugeTextCase{"TwoOughtAboveZero", 0.0299, "2/0"},
+                                           GaugeTextCase{"TwoOughtLowerBound", -1.1, "2/0"},
+                                           GaugeTextCase{"ThreeOught", -1.1001, "3/0"},
+                                           GaugeTextCase{"ThreeOughtLowerBound", -2.1, "3/0"},
+                                           GaugeTextCase{"FourOught", -2.13, "4/0"},
+                                           GaugeTextCase{"FourOughtLowerBound", -3.15, "4/0"},
+                                           GaugeTextCase{"NoAwgSize", -3.1501, "NO AWG SIZE"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct RoundTripCase {
+    const char* name;
+    double gauge;
+    double solvedGauge;
+    std::string text;
+
+    friend void PrintTo(const RoundTripCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class GaugeRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(GaugeRoundTrip, ComesBackUnderItsName) {
+    double solved = AreaToGauge(GaugeToArea(GetParam().gauge));
+    EXPECT_NEAR(solved, GetParam().solvedGauge, 0.005);
+    EXPECT_EQ(GaugeText(solved, kPeriod), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(ZeroGauges, GaugeRoundTrip,
+                         ::testing::Values(RoundTripCase{"OneOught", 0.0, 0.07, "1/0"},
+                                           RoundTripCase{"TwoOught", -1.0, -0.92, "2/0"},
+                                           RoundTripCase{"ThreeOught", -2.0, -1.91, "3/0"},
+                                           RoundTripCase{"FourOught", -3.0, -2.91, "4/0"},
+                                           RoundTripCase{"Ten", 10.0, 10.0013,
+                                                         " 10.0012689673405"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct SolvedAreaCase {
+    const char* name;
+    float area;
+    std::string text;
+
+    friend void PrintTo(const SolvedAreaCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SolvedAreaDisplay : public ::testing::TestWithParam<SolvedAreaCase> {};
+
+TEST_P(SolvedAreaDisplay, ShowsTheSizeOfTheCrossSection) {
+    EXPECT_EQ(GaugeText(AreaToGauge(GetParam().area), kPeriod), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Areas, SolvedAreaDisplay,
+                         ::testing::Values(SolvedAreaCase{"TooThick", 131.0f, "NO AWG SIZE"},
+                                           SolvedAreaCase{"FourOught", 87.7f, "4/0"},
+                                           SolvedAreaCase{"TwoOught", 65.7f, "2/0"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HeaderExamples, HoldAsWritten) {
+    EXPECT_EQ(ParseGauge("10.5", kPeriod), 10.5);
+    EXPECT_EQ(ParseGauge("2/0", kPeriod), -1.0);
+    EXPECT_EQ(ParseGauge(" 1/0", kPeriod), std::nullopt);
+    EXPECT_EQ(GaugeToArea(10.0), 5.2600007f);
+    EXPECT_NEAR(AreaToGauge(GaugeToArea(0.0)), 0.07, 0.005);
+    EXPECT_EQ(GaugeText(-0.92, kPeriod), "2/0");
+}
+
+TEST(GaugeToArea, FollowsTheGaugeFormula) {
+    EXPECT_NEAR(GaugeToArea(10.0), 5.26, 0.005);
+    EXPECT_NEAR(GaugeToArea(0.0), 52.6, 0.05);
+    EXPECT_NEAR(GaugeToArea(-3.0), 105.0, 0.5);
+    EXPECT_EQ(GaugeToArea(500.0), 0.0f);
+    EXPECT_GT(GaugeToArea(400.0), 0.0f);
+    EXPECT_THROW(GaugeToArea(-400.0), ArithmeticFault);
+}
+
+TEST(AreaToGauge, FaultsOnNoCrossSection) {
+    try {
+        AreaToGauge(0.0f);
+        FAIL() << "no fault raised";
+    } catch (const ArithmeticFault& fault) {
+        EXPECT_EQ(fault.kind(), FaultKind::DivisionByZero);
+    }
+}
+
+}  // namespace
+}  // namespace varnel

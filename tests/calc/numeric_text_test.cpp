@@ -1,0 +1,239 @@
+#include "numeric_text.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace varnel {
+namespace {
+
+const NumberFormat kPeriod{".", ","};
+const NumberFormat kComma{",", "."};
+const NumberFormat kNoBreakSpaceGroups{",", "\u00A0"};
+
+struct ReadingCase {
+    const char* name;
+    std::string text;
+    NumberFormat format;
+    bool numeric;
+    double value;
+
+    friend void PrintTo(const ReadingCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class NumberReading : public ::testing::TestWithParam<ReadingCase> {};
+
+TEST_P(NumberReading, AcceptsExactlyTheNumberGrammar) {
+    const ReadingCase& c = GetParam();
+    EXPECT_EQ(IsNumericText(c.text, c.format), c.numeric);
+    EXPECT_EQ(TextToDouble(c.text, c.format), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumberReading,
+    ::testing::Values(
+        ReadingCase{"Integer", "52", kPeriod, true, 52.0},
+        ReadingCase{"Decimal", "0.5", kPeriod, true, 0.5},
+        ReadingCase{"LeadingSeparator", ".5", kPeriod, true, 0.5},
+        ReadingCase{"TrailingSeparator", "5.", kPeriod, true, 5.0},
+        ReadingCase{"SpacesAndTabsAround", " \t 7 \t", kPeriod, true, 7.0},
+        ReadingCase{"PlusSign", "+3", kPeriod, true, 3.0},
+        ReadingCase{"MinusSign", "-3.25", kPeriod, true, -3.25},
+        ReadingCase{"Exponent", "1.5e3", kPeriod, true, 1500.0},
+        ReadingCase{"CapitalExponentWithSign", "25E-1", kPeriod, true, 2.5},
+        ReadingCase{"LeadingZeros", "007", kPeriod, true, 7.0},
+        ReadingCase{"Grouped", "1,234,567.5", kPeriod, true, 1234567.5},
+        ReadingCase{"CommaLocaleDecimal", "2,5", kComma, true, 2.5},
+        ReadingCase{"CommaLocaleLeadingSeparator", ",5", kComma, true, 0.5},
+        ReadingCase{"CommaLocaleGrouped", "1.000,25", kComma, true, 1000.25},
+        ReadingCase{"NoBreakSpaceGroups", "12\u00A0345,5", kNoBreakSpaceGroups, true, 12345.5},
+        ReadingCase{"UnderflowIsZero", "1e-400", kPeriod, true, 0.0},
+        ReadingCase{"UnderflowKeepsSubnormal", "5e-324", kPeriod, true, 5e-324},
+        ReadingCase{"LargestDouble", "1.7976931348623157e308", kPeriod, true,
+                    std::numeric_limits<double>::max()},
+        ReadingCase{"ManyZerosBeforeSmallExponent", "0.000001e-320", kPeriod, true, 0.0},
+        ReadingCase{"Empty", "", kPeriod, false, 0.0},
+        ReadingCase{"SpacesOnly", "   ", kPeriod, false, 0.0},
+        ReadingCase{"SignOnly", "-", kPeriod, false, 0.0},
+        ReadingCase{"SeparatorOnly", ".", kPeriod, false, 0.0},
+        ReadingCase{"IncompleteExponent", "1e", kPeriod, false, 0.0},
+        ReadingCase{"ExponentWithoutMantissa", "e5", kPeriod, false, 0.0},
+        ReadingCase{"Overflow", "1e400", kPeriod, false, 0.0},
+        ReadingCase{"NegativeOverflow", "-1e400", kPeriod, false, 0.0},
+        ReadingCase{"OverflowByLongMantissa", std::string(400, '9'), kPeriod, false, 0.0},
+        ReadingCase{"Infinity", "inf", kPeriod, false, 0.0},
+        ReadingCase{"NotANumber", "nan", kPeriod, false, 0.0},
+        ReadingCase{"HexFloat", "0x10", kPeriod, false, 0.0},
+        ReadingCase{"TrailingText", "10 ft", kPeriod, false, 0.0},
+        ReadingCase{"InnerSpace", "1 000", kPeriod, false, 0.0},
+        ReadingCase{"TwoSeparators", "1.2.3", kPeriod, false, 0.0},
+        ReadingCase{"TwoSigns", "--1", kPeriod, false, 0.0},
+        ReadingCase{"GaugeName", "1/0", kPeriod, false, 0.0},
+        ReadingCase{"CommaInPeriodLocale", "2,5", kPeriod, false, 0.0},
+        ReadingCase{"PeriodInCommaLocale", "2.5", kComma, false, 0.0},
+        ReadingCase{"GroupOfTwo", "1,00", kPeriod, false, 0.0},
+        ReadingCase{"FirstGroupOfFour", "1000,000", kPeriod, false, 0.0},
+        ReadingCase{"FirstGroupStartsWithZero", "0,100", kPeriod, false, 0.0},
+        ReadingCase{"GroupInFraction", "1.000,000", kPeriod, false, 0.0},
+        ReadingCase{"GroupWithoutDigitsBefore", ",100", kPeriod, false, 0.0},
+        ReadingCase{"NoBreakSpaceAfterNumber", "5\u00A0", kNoBreakSpaceGroups, false, 0.0},
+        ReadingCase{"NulByte",
+                    std::string("1\0"
+                                "2",
+                                3),
+                    kPeriod, false, 0.0},
+        ReadingCase{"InvalidUtf8", "1\xff", kPeriod, false, 0.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NumberReading, LongTextsAreReadInLinearTime) {
+    std::string digits(1 << 20, '1');
+    EXPECT_FALSE(IsNumericText(digits, kPeriod));
+    std::string zeros = "0." + std::string(1 << 20, '0') + "1e5";
+    EXPECT_TRUE(IsNumericText(zeros, kPeriod));
+    EXPECT_EQ(TextToDouble("1e" + std::string(1 << 20, '0') + "1", kPeriod), 10.0);
+}
+
+struct DoubleTextCase {
+    const char* name;
+    double value;
+    NumberFormat format;
+    std::string text;
+
+    friend void PrintTo(const DoubleTextCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class DoubleNumberText : public ::testing::TestWithParam<DoubleTextCase> {};
+
+TEST_P(DoubleNumberText, WritesFifteenSignificantDigits) {
+    EXPECT_EQ(NumberText(GetParam().value, GetParam().format), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, DoubleNumberText,
+    ::testing::Values(
+        DoubleTextCase{"Zero", 0.0, kPeriod, " 0"},
+        DoubleTextCase{"Decimal", 52.6, kPeriod, " 52.6"},
+        DoubleTextCase{"Negative", -2.0, kPeriod, "-2"},
+        DoubleTextCase{"Half", 0.5, kPeriod, " 0.5"},
+        DoubleTextCase{"SmallestFixed", 0.0001, kPeriod, " 0.0001"},
+        DoubleTextCase{"BelowFixed", 5e-5, kPeriod, " 5E-05"},
+        DoubleTextCase{"RoundsToFifteenDigits", 0.1 + 0.2, kPeriod, " 0.3"},
+        DoubleTextCase{"LargestFixed", 999999999999999.0, kPeriod, " 999999999999999"},
+        DoubleTextCase{"RoundsUpToExponentForm", 9999999999999999.0, kPeriod, " 1E+16"},
+        DoubleTextCase{"SmallestExponentForm", 1e15, kPeriod, " 1E+15"},
+        DoubleTextCase{"ExponentDigits", 9.99933914041482e35, kPeriod, " 9.99933914041482E+35"},
+        DoubleTextCase{"ThreeExponentDigits", -1.5e-300, kPeriod, "-1.5E-300"},
+        DoubleTextCase{"Subnormal", 5e-324, kPeriod, " 4.94065645841247E-324"},
+        DoubleTextCase{"CommaLocale", 1234.5, kComma, " 1234,5"},
+        DoubleTextCase{"CommaLocaleExponent", 2.5e20, kComma, " 2,5E+20"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct SingleTextCase {
+    const char* name;
+    float value;
+    std::string text;
+
+    friend void PrintTo(const SingleTextCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SingleNumberText : public ::testing::TestWithParam<SingleTextCase> {};
+
+TEST_P(SingleNumberText, WritesSevenSignificantDigits) {
+    EXPECT_EQ(NumberText(GetParam().value, kPeriod), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SingleNumberText,
+                         ::testing::Values(SingleTextCase{"Thousand", 1000.0f, " 1000"},
+                                           SingleTextCase{"SevenDigits", 1002.381f, " 1002.381"},
+                                           SingleTextCase{"Tenth", 0.1f, " 0.1"},
+                                           SingleTextCase{"LargestFixed", 9999999.0f, " 9999999"},
+                                           SingleTextCase{"SmallestExponentForm", 1e7f, " 1E+07"},
+                                           SingleTextCase{"LargestSingle",
+                                                          std::numeric_limits<float>::max(),
+                                                          " 3.402823E+38"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NumberText, WrittenTextReadsBackInTheSameLocale) {
+    for (const NumberFormat& format : {kPeriod, kComma, kNoBreakSpaceGroups}) {
+        for (double value : {0.999933931240995, 1.5e-7, 123456789012345.0, 2.5e300}) {
+            std::string text = NumberText(value, format);
+            ASSERT_TRUE(IsNumericText(text, format)) << text;
+            EXPECT_EQ(NumberText(TextToDouble(text, format), format), text);
+        }
+    }
+}
+
+struct FaultCase {
+    const char* name;
+    double (*operation)();
+    FaultKind kind;
+
+    friend void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class CheckedArithmetic : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(CheckedArithmetic, RaisesTheFaultOfItsKind) {
+    try {
+        GetParam().operation();
+        FAIL() << "no fault raised";
+    } catch (const ArithmeticFault& fault) {
+        EXPECT_EQ(fault.kind(), GetParam().kind);
+    }
+}
+
+constexpr double kMax = std::numeric_limits<double>::max();
+
+INSTANTIATE_TEST_SUITE_P(
+    Operations, CheckedArithmetic,
+    ::testing::Values(
+        FaultCase{"DivisionByZero", [] { return CheckedDivide(1.0, 0.0); },
+                  FaultKind::DivisionByZero},
+        FaultCase{"ZeroByZero", [] { return CheckedDivide(0.0, 0.0); },
+                  FaultKind::InvalidOperation},
+        FaultCase{"ProductOverflow", [] { return CheckedMultiply(kMax, 2.0); },
+                  FaultKind::Overflow},
+        FaultCase{"SumOverflow", [] { return CheckedAdd(kMax, kMax); }, FaultKind::Overflow},
+        FaultCase{"QuotientOverflow", [] { return CheckedDivide(kMax, 0.5); }, FaultKind::Overflow},
+        FaultCase{"PowerOverflow", [] { return Power(10.0, 400.0); }, FaultKind::Overflow},
+        FaultCase{"ZeroToNegativePower", [] { return Power(0.0, -1.0); },
+                  FaultKind::DivisionByZero},
+        FaultCase{"RootOfNegative", [] { return Power(-1.0, 0.5); }, FaultKind::InvalidOperation},
+        FaultCase{"LogarithmOfZero", [] { return NaturalLog(0.0); }, FaultKind::DivisionByZero},
+        FaultCase{"LogarithmOfNegative", [] { return NaturalLog(-1.0); },
+                  FaultKind::InvalidOperation},
+        FaultCase{"TooLargeForSingle", [] { return static_cast<double>(RoundToSingle(1e39)); },
+                  FaultKind::Overflow}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckedArithmetic, UnderflowIsNoFault) {
+    EXPECT_EQ(Power(10.0, -400.0), 0.0);
+    EXPECT_EQ(CheckedMultiply(1e-300, 1e-300), 0.0);
+    EXPECT_EQ(RoundToSingle(1e-40), 1e-40f);
+    EXPECT_EQ(RoundToSingle(1e-50), 0.0f);
+}
+
+TEST(HeaderExamples, HoldAsWritten) {
+    EXPECT_TRUE(IsBlankText(""));
+    EXPECT_FALSE(IsBlankText(" "));
+    EXPECT_TRUE(TextEquals("1/0", "1/0"));
+    EXPECT_FALSE(TextEquals(" 1/0", "1/0"));
+    EXPECT_TRUE(IsNumericText(" 1.234,5e1 ", kComma));
+    EXPECT_FALSE(IsNumericText("1.5", kComma));
+    EXPECT_EQ(TextToDouble("-1,000.5", kPeriod), -1000.5);
+    EXPECT_EQ(NumberText(52.6, kPeriod), " 52.6");
+    EXPECT_EQ(NumberText(1000.0f, kPeriod), " 1000");
+    EXPECT_EQ(NumberText(5e-5, kPeriod), " 5E-05");
+    EXPECT_EQ(FaultKindName(FaultKind::DivisionByZero), "division by zero");
+    EXPECT_EQ(CheckedDivide(1.0, 4.0), 0.25);
+    EXPECT_EQ(Power(10.0, -2.0), 0.01);
+    EXPECT_EQ(NaturalLog(1.0), 0.0);
+    EXPECT_EQ(RoundToSingle(0.1), 0.1f);
+}
+
+}  // namespace
+}  // namespace varnel
