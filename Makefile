@@ -23,3 +23,14 @@ test: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Robustness: `make fuzz` runs the press fuzzer (clang's libFuzzer) for FUZZ_SECONDS over a
+# copy of fuzz/corpus in build-fuzz.
+FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev llvm
+FUZZ_SECONDS ?= 60
+
+.PHONY: fuzz
+
+fuzz:
+	@tools/ensure-packages $(FUZZ_PACKAGES)
+	JOBS=$(JOBS) fuzz/run $(FUZZ_SECONDS)
