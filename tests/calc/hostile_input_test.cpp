@@ -1,0 +1,162 @@
+// Hostile texts typed into each field a press reads, in every unit that changes how the field
+// is read or what is solved from it: each one ends the press with a message and writes
+// nothing, and even a text of a megabyte is answered at once.
+#include "calculator.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <array>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "fake_window.h"
+
+namespace varnel {
+namespace {
+
+using namespace std::literals;
+using testing::FakeWindow;
+
+const NumberFormat kPeriod{".", ","};
+
+constexpr std::chrono::milliseconds kAnswerBound{250};
+
+constexpr std::size_t kMegabyte = 1 << 20;
+const std::string kMegabyteOfDigits(kMegabyte, '7');
+const std::string kMegabyteOfSpaces(kMegabyte, ' ');
+
+constexpr std::array<std::string_view, 6> kSizeUnits{
+    "Awg", "CircularMils", "SquareInches", "SquareMils", "Kcmil", "SquareMillimetres"};
+constexpr std::array<std::string_view, 7> kLengthUnits{
+    "Feet", "Metres", "Inches", "Centimetres", "Yards", "Miles", "Kilometres"};
+
+// How a hostile text ends the press: the field's own message, or, for a text that leaves the
+// field blank, the message of the blank rule.
+enum class Ending { NotUnderstood, BlankRule };
+
+struct HostileText {
+    const char* name;
+    std::string_view text;
+    Ending ending = Ending::NotUnderstood;
+
+    friend void PrintTo(const HostileText& h, std::ostream* os) { *os << h.name; }
+};
+
+const std::vector<HostileText> kHostileTexts{
+    {"Empty", "", Ending::BlankRule},
+    {"SpacesOnly", "   "},
+    {"MinusOnly", "-"},
+    {"PlusOnly", "+"},
+    {"SeparatorOnly", "."},
+    {"IncompleteExponent", "1e"},
+    {"Overflow", "1e400"},
+    {"NegativeOverflow", "-1e400"},
+    {"Underflow", "1e-400"},
+    {"Infinity", "inf"},
+    {"NotANumber", "nan"},
+    {"HexNumber", "0x10"},
+    {"BadGroups", "1,2,3"},
+    {"SpaceGroups", "1 000"},
+    {"InvalidUtf8", "\xff\xfe"},
+    {"TruncatedUtf8", "5\xc3"},
+    {"NulByte", "\0"sv},
+    {"DigitsEndingInNulByte", "10\0"sv},
+    {"MegabyteOfDigits", kMegabyteOfDigits},
+    {"MegabyteOfSpaces", kMegabyteOfSpaces},
+};
+
+// A field that receives the hostile text, with the other two fields set so that the press
+// reads it: one holds a valid number, the other is left blank to be solved.
+struct FieldPlace {
+    std::string name;
+    std::size_t field;
+    std::array<std::string, 3> texts;
+    std::int16_t sizeIndex;
+    std::int16_t lengthIndex;
+    std::string_view notUnderstood;
+    std::string_view blankRule;
+
+    friend void PrintTo(const FieldPlace& p, std::ostream* os) { *os << p.name; }
+};
+
+constexpr std::size_t kWireSize = 0;
+constexpr std::size_t kWireLength = 1;
+constexpr std::size_t kResistance = 2;
+
+std::vector<FieldPlace> FieldPlaces() {
+    std::vector<FieldPlace> places;
+    for (std::size_t size = 0; size < kSizeUnits.size(); ++size) {
+        auto sizeIndex = static_cast<std::int16_t>(size);
+        places.push_back({"WireSizeIn" + std::string(kSizeUnits[size]),
+                          kWireSize,
+                          {"", "1000", ""},
+                          sizeIndex,
+                          0,
+                          kSizeNotUnderstood,
+                          kSizeAndResistanceBlank});
+        places.push_back({"ResistanceSolvingWireSizeIn" + std::string(kSizeUnits[size]),
+                          kResistance,
+                          {"", "1000", ""},
+                          sizeIndex,
+                          0,
+                          kResistanceNotUnderstood,
+                          kSizeAndResistanceBlank});
+    }
+    for (std::size_t length = 0; length < kLengthUnits.size(); ++length) {
+        places.push_back({"LengthIn" + std::string(kLengthUnits[length]),
+                          kWireLength,
+                          {"10", "", ""},
+                          0,
+                          static_cast<std::int16_t>(length),
+                          kLengthNotUnderstood,
+                          kLengthAndResistanceBlank});
+    }
+    return places;
+}
+
+class HostileInput : public ::testing::TestWithParam<std::tuple<FieldPlace, HostileText>> {};
+
+TEST_P(HostileInput, EndsThePressWithAMessageAtOnce) {
+    const auto& [place, hostile] = GetParam();
+    std::array<std::string, 3> texts = place.texts;
+    texts[place.field] = hostile.text;
+    FakeWindow window(texts[kWireSize], texts[kWireLength], texts[kResistance]);
+    CalculatorState state;
+    state.SIZEINDEX = place.sizeIndex;
+    state.LENGTHINDEX = place.lengthIndex;
+
+    std::optional<FaultKind> fault;
+    auto start = std::chrono::steady_clock::now();
+    try {
+        Calculate(state, window, window, kPeriod);
+    } catch (const ArithmeticFault& f) {
+        fault = f.kind();
+    }
+    auto elapsed = std::chrono::steady_clock::now() - start;
+
+    EXPECT_FALSE(fault);
+    EXPECT_TRUE(window.writes.empty());
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.messages.front(),
+              hostile.ending == Ending::BlankRule ? place.blankRule : place.notUnderstood);
+    EXPECT_LT(elapsed, kAnswerBound);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryField, HostileInput,
+                         ::testing::Combine(::testing::ValuesIn(FieldPlaces()),
+                                            ::testing::ValuesIn(kHostileTexts)),
+                         [](const auto& info) {
+                             return std::get<0>(info.param).name + "_" +
+                                    std::get<1>(info.param).name;
+                         });
+
+}  // namespace
+}  // namespace varnel
