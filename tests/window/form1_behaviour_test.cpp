@@ -1,0 +1,225 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QTimer>
+#include <ostream>
+
+#include "form1_harness.h"
+
+namespace varnel::window {
+namespace {
+
+using testing::Form1Harness;
+
+class Presses : public Form1Harness {};
+
+TEST_F(Presses, CalculateWritesTheBlankField) {
+    Type("WIRESIZE", "10");
+    Type("WIRELENGTH", "1000");
+    Click("Command1");
+    EXPECT_EQ(Text("RESISTANCE"), " 0.999933931240995");
+    EXPECT_EQ(Text("WIRESIZE"), "10");
+    EXPECT_EQ(Text("WIRELENGTH"), "1000");
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(Presses, ChangeButtonsStepTheUnitsUsedByTheNextPress) {
+    Click("Command2");
+    Click("Command3");
+    EXPECT_EQ(Text("WIREUNIT"), "CIRCULAR MILS");
+    EXPECT_EQ(Text("LENGTHUNIT"), "METERS");
+    Type("WIRESIZE", "1973.5");
+    Type("WIRELENGTH", "1000");
+    Click("Command1");
+    EXPECT_EQ(Text("RESISTANCE"), " 17.25608");
+}
+
+TEST_F(Presses, UnitsComeBackAfterAFullCycle) {
+    for (int press = 0; press < 6; ++press) {
+        Click("Command2");
+    }
+    for (int press = 0; press < 7; ++press) {
+        Click("Command3");
+    }
+    EXPECT_EQ(Text("WIREUNIT"), "GUAGE(AWG - U.S.)");
+    EXPECT_EQ(Text("LENGTHUNIT"), "FEET");
+}
+
+TEST_F(Presses, CommaLocaleReadsAndWritesCommas) {
+    Open(QLocale(QLocale::German, QLocale::Germany));
+    Click("Command2");
+    Click("Command2");
+    Click("Command2");
+    Click("Command2");
+    Click("Command2");
+    Click("Command3");
+    Type("WIRESIZE", "2,5");
+    Type("WIRELENGTH", "1.000");
+    Click("Command1");
+    EXPECT_EQ(Text("RESISTANCE"), " 6,902432");
+}
+
+struct MessageCase {
+    const char* name;
+    const char* wireSize;
+    const char* length;
+    const char* resistance;
+    const char* message;
+    friend void PrintTo(const MessageCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PressMessages : public Form1Harness, public ::testing::WithParamInterface<MessageCase> {};
+
+TEST_P(PressMessages, ReachTheMessageSeamWithTheirExactText) {
+    Type("WIRESIZE", GetParam().wireSize);
+    Type("WIRELENGTH", GetParam().length);
+    Type("RESISTANCE", GetParam().resistance);
+    Click("Command1");
+    EXPECT_EQ(messages, QStringList{GetParam().message});
+    EXPECT_EQ(Text("WIRESIZE"), GetParam().wireSize);
+    EXPECT_EQ(Text("WIRELENGTH"), GetParam().length);
+    EXPECT_EQ(Text("RESISTANCE"), GetParam().resistance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presses, PressMessages,
+    ::testing::Values(MessageCase{"AllBlank", "", "", "", "You have to fill in two of the fields!"},
+                      MessageCase{"NoneBlank", "10", "1000", "1",
+                                  "You have to leave one of the fields blank!"},
+                      MessageCase{"SizeNotUnderstood", "1/O", "1000", "",
+                                  "THE WIRESIZE YOU ENTERED IS NOT UNDERSTOOD."},
+                      MessageCase{"VanishingGaugeFaults", "500", "1", "",
+                                  "THE CALCULATION FAILED: DIVISION BY ZERO."},
+                      MessageCase{"TooLargeForSingleFaults", "", "1", "1e-41",
+                                  "THE CALCULATION FAILED: OVERFLOW."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Presses, WindowGoesOnAfterAFault) {
+    Type("WIRESIZE", "500");
+    Type("WIRELENGTH", "1");
+    Click("Command1");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(form->isVisible());
+    Field("WIRESIZE")->clear();
+    Type("WIRESIZE", "10");
+    Click("Command1");
+    EXPECT_EQ(Text("RESISTANCE"), " 0.000999933931240995");
+}
+
+class Keyboard : public Form1Harness {};
+
+TEST_F(Keyboard, FocusStartsInTheWireSizeAndTabsInTableOrder) {
+    QStringList order{QApplication::focusWidget()->objectName()};
+    for (int press = 0; press < 8; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(order, (QStringList{"WIRESIZE", "WIRELENGTH", "RESISTANCE", "Command1", "WIREUNIT",
+                                  "LENGTHUNIT", "Command2", "Command3", "WIRESIZE"}));
+}
+
+TEST_F(Keyboard, EnterAndEscapePressNothing) {
+    Type("WIRESIZE", "10");
+    Type("WIRELENGTH", "1000");
+    for (const char* field : {"WIRESIZE", "WIRELENGTH", "RESISTANCE"}) {
+        Field(field)->setFocus();
+        QTest::keyClick(Field(field), Qt::Key_Return);
+        QTest::keyClick(Field(field), Qt::Key_Enter);
+        QTest::keyClick(Field(field), Qt::Key_Escape);
+    }
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(Text("RESISTANCE"), "");
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(Keyboard, UnitBoxesIgnoreTypingButCanBeCopied) {
+    Type("LENGTHUNIT", "METERS");
+    QTest::keyClick(Field("LENGTHUNIT"), Qt::Key_Backspace);
+    EXPECT_EQ(Text("LENGTHUNIT"), "FEET");
+    Type("WIRESIZE", "10");
+    Type("RESISTANCE", "1");
+    Click("Command1");
+    EXPECT_EQ(Text("WIRELENGTH"), " 1000.066") << "the length is still solved in feet";
+    Field("WIREUNIT")->setFocus();
+    QTest::keyClick(Field("WIREUNIT"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Field("WIREUNIT"), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "Guage (AWG - U.S.)");
+}
+
+struct AccessibleNameCase {
+    const char* control;
+    const char* name;
+    friend void PrintTo(const AccessibleNameCase& c, std::ostream* os) { *os << c.control; }
+};
+
+class AccessibleNames : public Form1Harness,
+                        public ::testing::WithParamInterface<AccessibleNameCase> {};
+
+TEST_P(AccessibleNames, NameEachControlByItsRow) {
+    QAccessibleInterface* accessible =
+        QAccessible::queryAccessibleInterface(Control(GetParam().control));
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->text(QAccessible::Name), GetParam().name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, AccessibleNames,
+                         ::testing::Values(AccessibleNameCase{"WIRESIZE", "WIRE SIZE"},
+                                           AccessibleNameCase{"WIRELENGTH", "LENGTH"},
+                                           AccessibleNameCase{"RESISTANCE", "RESISTANCE"},
+                                           AccessibleNameCase{"WIREUNIT", "WIRE SIZE UNITS"},
+                                           AccessibleNameCase{"LENGTHUNIT", "LENGTH UNITS"},
+                                           AccessibleNameCase{"Command1", "CALCULATE"},
+                                           AccessibleNameCase{"Command2", "CHANGE WIRE SIZE UNITS"},
+                                           AccessibleNameCase{"Command3", "CHANGE LENGTH UNITS"}),
+                         [](const auto& info) { return std::string(info.param.control); });
+
+// The real message box, shown modally and dismissed with its OK button. A watchdog closes
+// any box left open so that the test fails instead of hanging.
+TEST(MessageBox, ShowsTheRealModalBoxAndReturnsWhenDismissed) {
+    Form1 form(QLocale(QLocale::English, QLocale::UnitedStates));
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    QString caption;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    QAccessible::Role role = QAccessible::NoRole;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        buttons = box->standardButtons();
+        role = QAccessible::queryAccessibleInterface(box)->role();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QTimer watchdog;
+    bool watchdogFired = false;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        watchdogFired = true;
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    });
+    watchdog.start(5000);
+
+    QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+
+    EXPECT_FALSE(watchdogFired);
+    EXPECT_EQ(caption, "VARNEL");
+    EXPECT_EQ(text, "You have to fill in two of the fields!");
+    EXPECT_EQ(buttons, QMessageBox::Ok);
+    EXPECT_EQ(role, QAccessible::AlertMessage);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(FaultReport, NamesTheKindInCapitals) {
+    EXPECT_EQ(FaultReport(FaultKind::Overflow), "THE CALCULATION FAILED: OVERFLOW.");
+    EXPECT_EQ(FaultReport(FaultKind::InvalidOperation),
+              "THE CALCULATION FAILED: INVALID OPERATION.");
+}
+
+}  // namespace
+}  // namespace varnel::window

@@ -1,0 +1,56 @@
+// A shown Form1 with its messages caught, driven by real clicks and key presses.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <memory>
+#include <ostream>
+
+#include "form1.h"
+
+// Prints Qt texts readably in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace varnel::window::testing {
+
+class Form1Harness : public ::testing::Test {
+  protected:
+    void Open(const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates)) {
+        form = std::make_unique<Form1>(locale);
+        form->setMessagePresenter([this](const QString& text) { messages << text; });
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    void SetUp() override { Open(); }
+
+    template <typename Widget = QWidget>
+    Widget* Control(const char* name) const {
+        auto* control = form->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    QLineEdit* Field(const char* name) const { return Control<QLineEdit>(name); }
+
+    void Type(const char* field, const QString& text) { QTest::keyClicks(Field(field), text); }
+
+    void Click(const char* button) {
+        QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
+    }
+
+    QString Text(const char* field) const { return Field(field)->text(); }
+
+    std::unique_ptr<Form1> form;
+    QStringList messages;
+};
+
+}  // namespace varnel::window::testing

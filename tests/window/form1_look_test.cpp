@@ -1,0 +1,141 @@
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <ostream>
+
+#include "control_table.h"
+#include "form1_harness.h"
+
+namespace varnel::window {
+namespace {
+
+using testing::Form1Harness;
+
+const QColor kCyan(0, 255, 255);
+
+QRect PixelRect(const ControlSpec& spec) {
+    return {TwipsToPixels(spec.left), TwipsToPixels(spec.top), TwipsToPixels(spec.width),
+            TwipsToPixels(spec.height)};
+}
+
+const ControlSpec& Spec(std::string_view name) {
+    for (const ControlSpec& spec : kControlTable) {
+        if (spec.name == name) {
+            return spec;
+        }
+    }
+    throw std::invalid_argument(std::string(name));
+}
+
+class Look : public Form1Harness {
+  protected:
+    QColor PixelAt(int x, int y) {
+        QImage picture = form->grab().toImage();
+        return picture.pixelColor(x, y);
+    }
+};
+
+TEST_F(Look, WindowIsTheClientAreaOfTheTable) {
+    EXPECT_EQ(form->windowTitle(), "Varnel");
+    EXPECT_EQ(form->size(), QSize(441, 417));
+    EXPECT_FALSE(form->windowIcon().isNull());
+    EXPECT_EQ(form->windowIcon().availableSizes().value(0), QSize(64, 64));
+}
+
+TEST_F(Look, EachControlStandsWhereTheTablePutsIt) {
+    for (const ControlSpec& spec : kControlTable) {
+        QWidget* control = Control(spec.name.data());
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->geometry(), PixelRect(spec)) << spec.name;
+        EXPECT_EQ(control->property("text").toString(),
+                  QString::fromUtf8(spec.text.data(), static_cast<qsizetype>(spec.text.size())))
+            << spec.name;
+    }
+}
+
+struct PixelCase {
+    const char* name;
+    int x;
+    int y;
+    QColor colour;
+    friend void PrintTo(const PixelCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class Pixels : public Look, public ::testing::WithParamInterface<PixelCase> {};
+
+TEST_P(Pixels, HaveTheColourOfTheTable) {
+    QImage picture = form->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(GetParam().x, GetParam().y).name(), GetParam().colour.name())
+        << "at " << GetParam().x << "," << GetParam().y;
+}
+
+const QColor kBlack(0, 0, 0);
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, Pixels,
+    ::testing::Values(PixelCase{"SizePanel", 410, 150, kCyan},
+                      PixelCase{"LengthPanel", 410, 230, kCyan},
+                      PixelCase{"ResistancePanel", 400, 340, kCyan},
+                      PixelCase{"SizePanelOutlineLeft", 24, 150, kBlack},
+                      PixelCase{"SizePanelOutlineTopCoversLabel8", 200, 104, kBlack},
+                      PixelCase{"ResistancePanelOutlineBottom", 200, 352, kBlack},
+                      PixelCase{"WireSizeLabelBackground", 133, 113, kCyan},
+                      PixelCase{"UnitsLabelBackground", 368, 113, kCyan},
+                      PixelCase{"LengthLabelBackground", 117, 201, kCyan},
+                      PixelCase{"OhmsLabelBackground", 255, 335, kCyan}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Look, HeadingsStandOnTheWindowBackground) {
+    QColor face = form->palette().color(QPalette::Window);
+    EXPECT_EQ(PixelAt(5, 10).name(), face.name()) << "Label1";
+    EXPECT_EQ(PixelAt(5, 103).name(), face.name()) << "Label8, just above the panel";
+}
+
+TEST_F(Look, CalculateHasARedFace) {
+    QRect button = PixelRect(Spec("Command1"));
+    QColor face = PixelAt(button.left() + 8, button.center().y());
+    EXPECT_GT(face.red(), 200);
+    EXPECT_LT(face.green(), 60);
+    EXPECT_LT(face.blue(), 60);
+    QColor change =
+        PixelAt(PixelRect(Spec("Command2")).left() + 8, PixelRect(Spec("Command2")).center().y());
+    EXPECT_GT(change.green(), 150) << "the CHANGE buttons keep the system's button colour";
+}
+
+class Texts : public Look, public ::testing::WithParamInterface<ControlSpec> {};
+
+TEST_P(Texts, FitTheirBoxesInTheFontUsed) {
+    const ControlSpec& spec = GetParam();
+    QWidget* control = Control(spec.name.data());
+    QFontMetrics metrics(control->font());
+    QString text = QString::fromUtf8(spec.text.data(), static_cast<qsizetype>(spec.text.size()));
+    EXPECT_LE(metrics.horizontalAdvance(text), control->width()) << spec.name;
+    EXPECT_LE(metrics.height(), control->height()) << spec.name;
+    if (spec.pointSize > 0) {
+        QFontInfo used(control->font());
+        EXPECT_TRUE(used.family() == QString::fromUtf8(kTableFontFamily.data()) ||
+                    used.family() == QString::fromUtf8(kSubstituteFontFamily.data()))
+            << spec.name << " is drawn in " << used.family().toStdString();
+        EXPECT_TRUE(used.bold()) << spec.name;
+        EXPECT_EQ(used.pointSizeF(), spec.pointSize) << spec.name;
+    }
+}
+
+std::vector<ControlSpec> LabelsAndButtons() {
+    std::vector<ControlSpec> specs;
+    for (const ControlSpec& spec : kControlTable) {
+        if (spec.kind != ControlKind::Panel && spec.kind != ControlKind::TextBox &&
+            spec.kind != ControlKind::UnitBox) {
+            specs.push_back(spec);
+        }
+    }
+    return specs;
+}
+
+INSTANTIATE_TEST_SUITE_P(LabelsAndButtons, Texts, ::testing::ValuesIn(LabelsAndButtons()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace varnel::window

@@ -1,0 +1,228 @@
+#include "form1.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "control_table.h"
+#include "units.h"
+
+namespace varnel::window {
+namespace {
+
+const QColor kCyan(0, 255, 255);
+const QColor kRed(255, 0, 0);
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont TableFont(double pointSize) {
+    QFont font;
+    font.setFamilies({ToQString(kTableFontFamily), ToQString(kSubstituteFontFamily)});
+    font.setBold(true);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+void PaintBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// A graphical button: a flat face of its own colour inside a bevelled edge, which the
+// classic style draws from the button colour of the palette without a gradient.
+void PaintFace(QPushButton* button, const QColor& colour) {
+    QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"));
+    classic->setParent(button);
+    button->setStyle(classic);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, colour);
+    button->setPalette(palette);
+}
+
+QWidget* CreateLabel(const ControlSpec& spec, QWidget* parent) {
+    auto* label = new QLabel(ToQString(spec.text), parent);
+    Qt::Alignment horizontal =
+        spec.kind == ControlKind::CentredLabel ? Qt::AlignHCenter : Qt::AlignLeft;
+    label->setAlignment(horizontal | Qt::AlignTop);
+    if (spec.colour == ControlColour::CyanBack) {
+        PaintBackground(label, kCyan);
+    }
+    return label;
+}
+
+QWidget* CreatePanel(QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setLineWidth(1);
+    PaintBackground(panel, kCyan);
+    return panel;
+}
+
+QWidget* CreateTextBox(const ControlSpec& spec, QWidget* parent) {
+    auto* textBox = new QLineEdit(ToQString(spec.text), parent);
+    textBox->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    textBox->setMaxLength(std::numeric_limits<int>::max());
+    textBox->setReadOnly(spec.kind == ControlKind::UnitBox);
+    return textBox;
+}
+
+QWidget* CreateButton(const ControlSpec& spec, QWidget* parent) {
+    auto* button = new QPushButton(ToQString(spec.text), parent);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    if (spec.colour == ControlColour::RedFace) {
+        PaintFace(button, kRed);
+    }
+    return button;
+}
+
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
+    switch (spec.kind) {
+        case ControlKind::Label:
+        case ControlKind::CentredLabel:
+            return CreateLabel(spec, parent);
+        case ControlKind::Panel:
+            return CreatePanel(parent);
+        case ControlKind::TextBox:
+        case ControlKind::UnitBox:
+            return CreateTextBox(spec, parent);
+        case ControlKind::Button:
+            return CreateButton(spec, parent);
+    }
+    return nullptr;
+}
+
+void PlaceControl(QWidget* control, const ControlSpec& spec) {
+    control->setObjectName(ToQString(spec.name));
+    control->setGeometry(TwipsToPixels(spec.left), TwipsToPixels(spec.top),
+                         TwipsToPixels(spec.width), TwipsToPixels(spec.height));
+    if (spec.pointSize > 0) {
+        control->setFont(TableFont(spec.pointSize));
+    }
+    if (!spec.accessibleName.empty()) {
+        control->setAccessibleName(ToQString(spec.accessibleName));
+    }
+}
+
+bool TakesFocus(const ControlSpec& spec) {
+    return spec.kind == ControlKind::TextBox || spec.kind == ControlKind::UnitBox ||
+           spec.kind == ControlKind::Button;
+}
+
+// The controls that take the focus, in their tab order.
+std::vector<const ControlSpec*> FocusOrder() {
+    std::vector<const ControlSpec*> order;
+    for (const ControlSpec& spec : kControlTable) {
+        if (TakesFocus(spec)) {
+            order.push_back(&spec);
+        }
+    }
+    std::ranges::sort(order, {}, &ControlSpec::tabIndex);
+    return order;
+}
+
+}  // namespace
+
+QString FaultReport(FaultKind kind) {
+    return QStringLiteral("THE CALCULATION FAILED: ") + ToQString(FaultKindName(kind)).toUpper() +
+           QStringLiteral(".");
+}
+
+NumberFormat NumberFormatOf(const QLocale& locale) {
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+Form1::Form1(const QLocale& locale, QWidget* parent)
+    : QWidget(parent),
+      numberFormat_(NumberFormatOf(locale)),
+      presenter_([this](const QString& text) { ShowMessageBox(text); }) {
+    setWindowTitle(QStringLiteral("Varnel"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/varnel.png")));
+    setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+    BuildControls();
+    ConnectButtons();
+}
+
+void Form1::setMessagePresenter(MessagePresenter presenter) {
+    presenter_ = std::move(presenter);
+}
+
+void Form1::BuildControls() {
+    for (const ControlSpec& spec : kControlTable) {
+        PlaceControl(CreateControl(spec, this), spec);
+    }
+    for (auto name = kDrawingOrderTopFirst.rbegin(); name != kDrawingOrderTopFirst.rend(); ++name) {
+        findChild<QWidget*>(ToQString(*name))->raise();
+    }
+    std::vector<const ControlSpec*> focusOrder = FocusOrder();
+    QWidget* previous = nullptr;
+    for (const ControlSpec* spec : focusOrder) {
+        auto* control = findChild<QWidget*>(ToQString(spec->name));
+        control->raise();
+        if (previous != nullptr) {
+            setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+    findChild<QWidget*>(ToQString(focusOrder.front()->name))->setFocus();
+}
+
+void Form1::ConnectButtons() {
+    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+            &Form1::Command1_Click);
+    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
+            &Form1::Command2_Click);
+    connect(findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this,
+            &Form1::Command3_Click);
+}
+
+void Form1::Command1_Click() {
+    try {
+        Calculate(state_, *this, *this, numberFormat_);
+    } catch (const ArithmeticFault& fault) {
+        presenter_(FaultReport(fault.kind()));
+    }
+}
+
+void Form1::Command2_Click() {
+    NextSizeUnit(state_, *this);
+}
+
+void Form1::Command3_Click() {
+    NextLengthUnit(state_, *this);
+}
+
+QLineEdit* Form1::Field(std::string_view name) const {
+    return findChild<QLineEdit*>(ToQString(name), Qt::FindDirectChildrenOnly);
+}
+
+std::string Form1::GetFieldText(std::string_view field) const {
+    return Field(field)->text().toStdString();
+}
+
+void Form1::SetFieldText(std::string_view field, const std::string& text) {
+    Field(field)->setText(QString::fromStdString(text));
+}
+
+void Form1::ShowMessage(const std::string& text) {
+    presenter_(QString::fromStdString(text));
+}
+
+void Form1::ShowMessageBox(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, ToQString(kMessageCaption), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+}  // namespace varnel::window
