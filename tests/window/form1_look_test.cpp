@@ -29,13 +29,30 @@ const ControlSpec& Spec(std::string_view name) {
     throw std::invalid_argument(std::string(name));
 }
 
+// The colour of the window's picture at a point in window coordinates, on screens of any
+// scale: a pixel of the window covers scale by scale pixels of the picture.
+QColor ColourAt(const QImage& picture, int x, int y) {
+    auto scale = static_cast<int>(picture.devicePixelRatio());
+    return picture.pixelColor(x * scale, y * scale);
+}
+
+// The scale the tests run at: 1 unless QT_SCALE_FACTOR sets another.
+int ScreenScale() {
+    bool isSet = false;
+    int scale = qEnvironmentVariableIntValue("QT_SCALE_FACTOR", &isSet);
+    return isSet ? scale : 1;
+}
+
 class Look : public Form1Harness {
   protected:
-    QColor PixelAt(int x, int y) {
-        QImage picture = form->grab().toImage();
-        return picture.pixelColor(x, y);
-    }
+    QColor PixelAt(int x, int y) { return ColourAt(form->grab().toImage(), x, y); }
 };
+
+TEST_F(Look, PictureHasTheDevicePixelsOfTheScale) {
+    QImage picture = form->grab().toImage();
+    EXPECT_EQ(picture.size(), QSize(441, 417) * ScreenScale());
+    EXPECT_EQ(picture.devicePixelRatio(), ScreenScale());
+}
 
 TEST_F(Look, WindowIsTheClientAreaOfTheTable) {
     EXPECT_EQ(form->windowTitle(), "Varnel");
@@ -66,8 +83,7 @@ struct PixelCase {
 class Pixels : public Look, public ::testing::WithParamInterface<PixelCase> {};
 
 TEST_P(Pixels, HaveTheColourOfTheTable) {
-    QImage picture = form->grab().toImage();
-    EXPECT_EQ(picture.pixelColor(GetParam().x, GetParam().y).name(), GetParam().colour.name())
+    EXPECT_EQ(PixelAt(GetParam().x, GetParam().y).name(), GetParam().colour.name())
         << "at " << GetParam().x << "," << GetParam().y;
 }
 
