@@ -5,9 +5,11 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-BUILD_PACKAGES := cmake g++ make libgtest-dev
+BUILD_PACKAGES := cmake g++ make libgtest-dev qt6-base-dev qt6-qpa-plugins fonts-liberation
+# The accessibility test drives the program on a virtual display through AT-SPI.
+TEST_PACKAGES := xvfb xauth dbus at-spi2-core python3-pyatspi
 
-.PHONY: all deps build test clean
+.PHONY: all deps build test run screenshot clean
 
 all: build
 
@@ -19,7 +21,19 @@ build: deps
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 test: build packaging-deps
+	@tools/ensure-packages $(TEST_PACKAGES)
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
+		echo "Varnel needs a graphical display: start it from a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2; \
+		exit 1; \
+	fi
+	$(BUILD_DIR)/app/varnel
+
+# The README's picture of the window, drawn on the offscreen platform.
+screenshot: build
+	$(BUILD_DIR)/tests/window_screenshot docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD_DIR)
@@ -62,3 +76,22 @@ package: deps packaging-deps
 	rm -f $(PACKAGE_DIR)/varnel_*.deb
 	cd $(PACKAGE_DIR) && cpack -G DEB
 	@echo "Package: $$(realpath $(PACKAGE_DIR)/varnel_*.deb)"
+
+# `make test-sanitize` builds the whole suite in build-sanitize with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs it, aborting at the first report. Leaks inside the
+# third-party libraries named in tools/lsan-suppressions.txt are not reported.
+SANITIZE_DIR := build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+SANITIZER_OPTIONS := halt_on_error=1:abort_on_error=1:print_stacktrace=1
+SANITIZER_ENV := ASAN_OPTIONS=$(SANITIZER_OPTIONS):detect_leaks=1 \
+	UBSAN_OPTIONS=$(SANITIZER_OPTIONS) \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-suppressions.txt:print_suppressions=0
+
+.PHONY: test-sanitize
+
+test-sanitize: deps packaging-deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ \
+		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
+		-DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	$(SANITIZER_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	$(SANITIZER_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
