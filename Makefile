@@ -77,15 +77,13 @@ package: deps packaging-deps
 	cd $(PACKAGE_DIR) && cpack -G DEB
 	@echo "Package: $$(realpath $(PACKAGE_DIR)/varnel_*.deb)"
 
-# `make test-sanitize` builds the whole suite in build-sanitize with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs it, aborting at the first report. Leaks inside the
-# third-party libraries named in tools/lsan-suppressions.txt are not reported.
+# `make test-sanitize` builds the whole suite in build-sanitize with AddressSanitizer (leaks
+# included) and UndefinedBehaviorSanitizer and runs it, aborting at the first report.
 SANITIZE_DIR := build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 SANITIZER_OPTIONS := halt_on_error=1:abort_on_error=1:print_stacktrace=1
 SANITIZER_ENV := ASAN_OPTIONS=$(SANITIZER_OPTIONS):detect_leaks=1 \
-	UBSAN_OPTIONS=$(SANITIZER_OPTIONS) \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-suppressions.txt:print_suppressions=0
+	UBSAN_OPTIONS=$(SANITIZER_OPTIONS)
 
 .PHONY: test-sanitize
 

@@ -64,12 +64,9 @@ class Press {
 
     void Run() {
         int blankMask = BlankMask();
-        std::optional<std::string_view> blankRuleMessage = BlankRuleMessage(blankMask);
-        if (blankRuleMessage) {
-            Show(*blankRuleMessage);
-        }
         state_.SIZEVALUE = 0.0;
-        if (blankRuleMessage) {
+        if (std::optional<std::string_view> message = BlankRuleMessage(blankMask)) {
+            Show(*message);
             return;
         }
         if (blankMask != kSizeBlank && !ReadWireSize()) {
