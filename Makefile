@@ -88,6 +88,7 @@ SANITIZER_ENV := ASAN_OPTIONS=$(SANITIZER_OPTIONS):detect_leaks=1 \
 .PHONY: test-sanitize
 
 test-sanitize: deps packaging-deps
+	@tools/ensure-packages $(TEST_PACKAGES)
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ \
 		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
 		-DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)"
