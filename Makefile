@@ -55,9 +55,6 @@ fuzz:
 PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file
 PREFIX ?= /usr/local
 PACKAGE_DIR := build-package
-# Debian builds its packages at -O2; GCC 12 at -O3 also warns falsely (-Wrestrict) inside
-# std::string, which -Werror would make an error.
-PACKAGE_CXX_FLAGS ?= -O2 -DNDEBUG
 
 .PHONY: packaging-deps install package
 
@@ -71,7 +68,7 @@ install: deps
 
 package: deps packaging-deps
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-		-DBUILD_TESTING=OFF -DCMAKE_CXX_FLAGS_RELEASE="$(PACKAGE_CXX_FLAGS)"
+		-DBUILD_TESTING=OFF
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
 	rm -f $(PACKAGE_DIR)/varnel_*.deb
 	cd $(PACKAGE_DIR) && cpack -G DEB
@@ -94,3 +91,12 @@ test-sanitize: deps packaging-deps
 		-DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)"
 	$(SANITIZER_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	$(SANITIZER_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+# `make bench` builds the benchmarks in build-bench (Release) and runs them with bench/run.
+BENCH_PACKAGES := libbenchmark-dev
+
+.PHONY: bench
+
+bench: deps
+	@tools/ensure-packages $(BENCH_PACKAGES)
+	JOBS=$(JOBS) bench/run

@@ -148,14 +148,11 @@ bool IsBeyondLargestDouble(const NumberParts& parts) {
 }
 
 std::optional<double> ValueOf(const NumberParts& parts) {
-    std::string plain = parts.integerDigits;
-    plain.reserve(plain.size() + parts.fractionDigits.size() + parts.exponentDigits.size() + 3);
+    std::string plain = parts.integerDigits.empty() ? "0" : parts.integerDigits;
+    plain.reserve(plain.size() + parts.fractionDigits.size() + parts.exponentDigits.size() + 2);
     plain.append(".").append(parts.fractionDigits);
     if (!parts.exponentDigits.empty()) {
         plain.append(parts.exponentNegative ? "e-" : "e").append(parts.exponentDigits);
-    }
-    if (plain.front() == '.') {
-        plain.insert(0, "0");
     }
     double magnitude = 0.0;
     auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude);
@@ -227,11 +224,11 @@ std::string ExponentForm(const RoundedDigits& rounded, const NumberFormat& forma
         text += format.decimal + rounded.digits.substr(1);
     }
     text += rounded.exponent < 0 ? "E-" : "E+";
-    std::string exponentDigits = std::to_string(std::abs(rounded.exponent));
-    if (exponentDigits.size() < 2) {
-        exponentDigits.insert(0, "0");
+    int exponentMagnitude = std::abs(rounded.exponent);
+    if (exponentMagnitude < 10) {
+        text += '0';
     }
-    return text + exponentDigits;
+    return text += std::to_string(exponentMagnitude);
 }
 
 template <typename Real>
