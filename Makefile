@@ -56,7 +56,7 @@ PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file
 PREFIX ?= /usr/local
 PACKAGE_DIR := build-package
 
-.PHONY: packaging-deps install package
+.PHONY: packaging-deps install package package-check
 
 packaging-deps:
 	@tools/ensure-packages $(PACKAGING_PACKAGES)
@@ -73,6 +73,10 @@ package: deps packaging-deps
 	rm -f $(PACKAGE_DIR)/varnel_*.deb
 	cd $(PACKAGE_DIR) && cpack -G DEB
 	@echo "Package: $$(realpath $(PACKAGE_DIR)/varnel_*.deb)"
+
+# Builds the package and checks it unpacked in a temporary root.
+package-check: package
+	tests/packaging/check-package $(PACKAGE_DIR)/varnel_*.deb
 
 # `make test-sanitize` builds the whole suite in build-sanitize with AddressSanitizer (leaks
 # included) and UndefinedBehaviorSanitizer and runs it, aborting at the first report.
