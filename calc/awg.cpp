@@ -49,11 +49,8 @@ std::optional<double> ZeroGaugeNamed(std::string_view text) {
 std::optional<double> ParseGauge(std::string_view text, const NumberFormat& format) {
     // The zero-gauge names read as 0 or are not numbers, so at most one of the two
     // readings applies to any text.
-    if (IsNumericText(text, format)) {
-        double gauge = TextToDouble(text, format);
-        if (gauge > 0.0) {
-            return gauge;
-        }
+    if (std::optional<double> gauge = ReadPositiveNumber(text, format)) {
+        return gauge;
     }
     return ZeroGaugeNamed(text);
 }

@@ -104,22 +104,14 @@ class Press {
         return false;
     }
 
-    std::optional<double> ReadPositiveNumber(std::string_view field) const {
-        std::string text = fields_.GetFieldText(field);
-        if (!IsNumericText(text, format_)) {
-            return std::nullopt;
-        }
-        double value = TextToDouble(text, format_);
-        if (!(value > 0.0)) {
-            return std::nullopt;
-        }
-        return value;
+    std::optional<double> ReadPositiveField(std::string_view field) const {
+        return ReadPositiveNumber(fields_.GetFieldText(field), format_);
     }
 
     bool ReadWireSize() {
         std::optional<double> size = state_.SIZEINDEX == kAwgIndex
                                          ? ParseGauge(fields_.GetFieldText(WIRESIZE), format_)
-                                         : ReadPositiveNumber(WIRESIZE);
+                                         : ReadPositiveField(WIRESIZE);
         if (!size) {
             return Refuse(kSizeNotUnderstood);
         }
@@ -132,7 +124,7 @@ class Press {
     }
 
     bool ReadLength() {
-        std::optional<double> length = ReadPositiveNumber(WIRELENGTH);
+        std::optional<double> length = ReadPositiveField(WIRELENGTH);
         if (!length) {
             return Refuse(kLengthNotUnderstood);
         }
@@ -141,7 +133,7 @@ class Press {
     }
 
     bool ReadResistance() {
-        std::optional<double> ohms = ReadPositiveNumber(RESISTANCE);
+        std::optional<double> ohms = ReadPositiveField(RESISTANCE);
         if (!ohms) {
             return Refuse(kResistanceNotUnderstood);
         }

@@ -273,6 +273,14 @@ double TextToDouble(std::string_view text, const NumberFormat& format) {
     return ReadNumber(text, format).value_or(0.0);
 }
 
+std::optional<double> ReadPositiveNumber(std::string_view text, const NumberFormat& format) {
+    std::optional<double> value = ReadNumber(text, format);
+    if (value && *value > 0.0) {
+        return value;
+    }
+    return std::nullopt;
+}
+
 std::string NumberText(double value, const NumberFormat& format) {
     return FormatNumber(value, 15, 15, format);
 }

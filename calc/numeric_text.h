@@ -5,6 +5,7 @@
 // in explicitly as a NumberFormat; nothing here reads a global locale.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -38,6 +39,11 @@ bool IsNumericText(std::string_view text, const NumberFormat& format);
 // The value of a text that IsNumericText accepts; 0 for any other text.
 // With {".", ","}: TextToDouble("-1,000.5") == -1000.5.
 double TextToDouble(std::string_view text, const NumberFormat& format);
+
+// The value of a text that IsNumericText accepts when it is greater than 0, read once;
+// nullopt for any other text. ReadPositiveNumber("2.5") == 2.5, ReadPositiveNumber("0") and
+// ReadPositiveNumber("-1") == nullopt.
+std::optional<double> ReadPositiveNumber(std::string_view text, const NumberFormat& format);
 
 // A double written with at most 15 significant digits, a single with at most 7: a leading
 // space for zero and positive values, a minus sign for negative ones, the locale's decimal

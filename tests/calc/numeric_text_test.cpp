@@ -225,6 +225,9 @@ TEST(HeaderExamples, HoldAsWritten) {
     EXPECT_TRUE(IsNumericText(" 1.234,5e1 ", kComma));
     EXPECT_FALSE(IsNumericText("1.5", kComma));
     EXPECT_EQ(TextToDouble("-1,000.5", kPeriod), -1000.5);
+    EXPECT_EQ(ReadPositiveNumber("2.5", kPeriod), 2.5);
+    EXPECT_EQ(ReadPositiveNumber("0", kPeriod), std::nullopt);
+    EXPECT_EQ(ReadPositiveNumber("-1", kPeriod), std::nullopt);
     EXPECT_EQ(NumberText(52.6, kPeriod), " 52.6");
     EXPECT_EQ(NumberText(1000.0f, kPeriod), " 1000");
     EXPECT_EQ(NumberText(5e-5, kPeriod), " 5E-05");
