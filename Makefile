@@ -97,7 +97,8 @@ test-sanitize: deps packaging-deps
 	$(SANITIZER_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
 # `make bench` builds the benchmarks in build-bench (Release) and runs them with bench/run.
-BENCH_PACKAGES := libbenchmark-dev
+# Xvfb and xauth give the start-up benchmark a virtual X display.
+BENCH_PACKAGES := libbenchmark-dev xvfb xauth
 
 .PHONY: bench
 
