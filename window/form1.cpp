@@ -2,9 +2,11 @@
 
 #include <QFrame>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
@@ -133,6 +135,14 @@ std::vector<const ControlSpec*> FocusOrder() {
     return order;
 }
 
+// The window's icon, read as the PNG it is: telling the reader the format spares it loading
+// every image plugin to find out.
+QIcon LoadIcon() {
+    QImageReader reader(QStringLiteral(":/icons/varnel.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
+}
+
 }  // namespace
 
 QString FaultReport(FaultKind kind) {
@@ -149,7 +159,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
       numberFormat_(NumberFormatOf(locale)),
       presenter_([this](const QString& text) { ShowMessageBox(text); }) {
     setWindowTitle(QStringLiteral("Varnel"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/varnel.png")));
+    setWindowIcon(LoadIcon());
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     BuildControls();
     ConnectButtons();
