@@ -13,25 +13,25 @@ namespace varnel::bench {
 namespace {
 
 using window::ControlKind;
-using window::ControlSpec;
+using window::ControlRow;
 using window::TwipsToPixels;
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* CreatePlainControl(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* CreatePlainControl(const ControlRow& row, QWidget* parent) {
+    switch (row.kind) {
         case ControlKind::Label:
         case ControlKind::CentredLabel:
-            return new QLabel(ToQString(spec.text), parent);
+            return new QLabel(ToQString(row.text), parent);
         case ControlKind::Panel:
             return new QFrame(parent);
         case ControlKind::TextBox:
         case ControlKind::UnitBox:
-            return new QLineEdit(ToQString(spec.text), parent);
+            return new QLineEdit(ToQString(row.text), parent);
         case ControlKind::Button:
-            return new QPushButton(ToQString(spec.text), parent);
+            return new QPushButton(ToQString(row.text), parent);
     }
     return nullptr;
 }
@@ -41,11 +41,11 @@ QWidget* CreatePlainControl(const ControlSpec& spec, QWidget* parent) {
 FloorWindow::FloorWindow() {
     setFixedSize(TwipsToPixels(window::kClientWidthTwips),
                  TwipsToPixels(window::kClientHeightTwips));
-    for (const ControlSpec& spec : window::kControlTable) {
-        QWidget* control = CreatePlainControl(spec, this);
-        control->setObjectName(ToQString(spec.name));
-        control->setGeometry(TwipsToPixels(spec.left), TwipsToPixels(spec.top),
-                             TwipsToPixels(spec.width), TwipsToPixels(spec.height));
+    for (const ControlRow& row : window::kControlTable) {
+        QWidget* control = CreatePlainControl(row, this);
+        control->setObjectName(ToQString(row.name));
+        control->setGeometry(TwipsToPixels(row.left), TwipsToPixels(row.top),
+                             TwipsToPixels(row.width), TwipsToPixels(row.height));
     }
 }
 

@@ -5,7 +5,7 @@ namespace varnel::window {
 using enum ControlKind;
 using enum ControlColour;
 
-const std::array<ControlSpec, 20> kControlTable{{
+const std::array<ControlRow, 20> kControlTable{{
     {"Label1", CentredLabel, 0, 120, 6615, 495, "VARNEL", 18, Default, 0, {}},
     {"Label9", CentredLabel, 0, 720, 6615, 255, "FOR COPPER CONDUCTORS", 0, Default, 16, {}},
     {"Label8",

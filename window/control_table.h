@@ -23,7 +23,7 @@ enum class ControlColour {
     RedFace,   // a button drawn on a red face
 };
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;  // the widget's objectName
     ControlKind kind;
     int left;  // twips
@@ -47,7 +47,7 @@ constexpr int TwipsToPixels(int twips) {
 inline constexpr int kClientWidthTwips = 6615;
 inline constexpr int kClientHeightTwips = 6255;
 
-extern const std::array<ControlSpec, 20> kControlTable;
+extern const std::array<ControlRow, 20> kControlTable;
 
 // The labels and panels from the one drawn on top to the one drawn at the bottom. Text
 // boxes and buttons are always drawn above all of them.

@@ -53,12 +53,12 @@ void PaintFace(QPushButton* button, const QColor& colour) {
     button->setPalette(palette);
 }
 
-QWidget* CreateLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(ToQString(spec.text), parent);
+QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
+    auto* label = new QLabel(ToQString(row.text), parent);
     Qt::Alignment horizontal =
-        spec.kind == ControlKind::CentredLabel ? Qt::AlignHCenter : Qt::AlignLeft;
+        row.kind == ControlKind::CentredLabel ? Qt::AlignHCenter : Qt::AlignLeft;
     label->setAlignment(horizontal | Qt::AlignTop);
-    if (spec.colour == ControlColour::CyanBack) {
+    if (row.colour == ControlColour::CyanBack) {
         PaintBackground(label, kCyan);
     }
     return label;
@@ -72,66 +72,66 @@ QWidget* CreatePanel(QWidget* parent) {
     return panel;
 }
 
-QWidget* CreateTextBox(const ControlSpec& spec, QWidget* parent) {
-    auto* textBox = new QLineEdit(ToQString(spec.text), parent);
+QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
+    auto* textBox = new QLineEdit(ToQString(row.text), parent);
     textBox->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     textBox->setMaxLength(std::numeric_limits<int>::max());
-    textBox->setReadOnly(spec.kind == ControlKind::UnitBox);
+    textBox->setReadOnly(row.kind == ControlKind::UnitBox);
     return textBox;
 }
 
-QWidget* CreateButton(const ControlSpec& spec, QWidget* parent) {
-    auto* button = new QPushButton(ToQString(spec.text), parent);
+QWidget* CreateButton(const ControlRow& row, QWidget* parent) {
+    auto* button = new QPushButton(ToQString(row.text), parent);
     button->setAutoDefault(false);
     button->setDefault(false);
-    if (spec.colour == ControlColour::RedFace) {
+    if (row.colour == ControlColour::RedFace) {
         PaintFace(button, kRed);
     }
     return button;
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
+    switch (row.kind) {
         case ControlKind::Label:
         case ControlKind::CentredLabel:
-            return CreateLabel(spec, parent);
+            return CreateLabel(row, parent);
         case ControlKind::Panel:
             return CreatePanel(parent);
         case ControlKind::TextBox:
         case ControlKind::UnitBox:
-            return CreateTextBox(spec, parent);
+            return CreateTextBox(row, parent);
         case ControlKind::Button:
-            return CreateButton(spec, parent);
+            return CreateButton(row, parent);
     }
     return nullptr;
 }
 
-void PlaceControl(QWidget* control, const ControlSpec& spec) {
-    control->setObjectName(ToQString(spec.name));
-    control->setGeometry(TwipsToPixels(spec.left), TwipsToPixels(spec.top),
-                         TwipsToPixels(spec.width), TwipsToPixels(spec.height));
-    if (spec.pointSize > 0) {
-        control->setFont(TableFont(spec.pointSize));
+void PlaceControl(QWidget* control, const ControlRow& row) {
+    control->setObjectName(ToQString(row.name));
+    control->setGeometry(TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width),
+                         TwipsToPixels(row.height));
+    if (row.pointSize > 0) {
+        control->setFont(TableFont(row.pointSize));
     }
-    if (!spec.accessibleName.empty()) {
-        control->setAccessibleName(ToQString(spec.accessibleName));
+    if (!row.accessibleName.empty()) {
+        control->setAccessibleName(ToQString(row.accessibleName));
     }
 }
 
-bool TakesFocus(const ControlSpec& spec) {
-    return spec.kind == ControlKind::TextBox || spec.kind == ControlKind::UnitBox ||
-           spec.kind == ControlKind::Button;
+bool TakesFocus(const ControlRow& row) {
+    return row.kind == ControlKind::TextBox || row.kind == ControlKind::UnitBox ||
+           row.kind == ControlKind::Button;
 }
 
 // The controls that take the focus, in their tab order.
-std::vector<const ControlSpec*> FocusOrder() {
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& spec : kControlTable) {
-        if (TakesFocus(spec)) {
-            order.push_back(&spec);
+std::vector<const ControlRow*> FocusOrder() {
+    std::vector<const ControlRow*> order;
+    for (const ControlRow& row : kControlTable) {
+        if (TakesFocus(row)) {
+            order.push_back(&row);
         }
     }
-    std::ranges::sort(order, {}, &ControlSpec::tabIndex);
+    std::ranges::sort(order, {}, &ControlRow::tabIndex);
     return order;
 }
 
@@ -170,16 +170,16 @@ void Form1::setMessagePresenter(MessagePresenter presenter) {
 }
 
 void Form1::BuildControls() {
-    for (const ControlSpec& spec : kControlTable) {
-        PlaceControl(CreateControl(spec, this), spec);
+    for (const ControlRow& row : kControlTable) {
+        PlaceControl(CreateControl(row, this), row);
     }
     for (auto name = kDrawingOrderTopFirst.rbegin(); name != kDrawingOrderTopFirst.rend(); ++name) {
         findChild<QWidget*>(ToQString(*name))->raise();
     }
-    std::vector<const ControlSpec*> focusOrder = FocusOrder();
+    std::vector<const ControlRow*> focusOrder = FocusOrder();
     QWidget* previous = nullptr;
-    for (const ControlSpec* spec : focusOrder) {
-        auto* control = findChild<QWidget*>(ToQString(spec->name));
+    for (const ControlRow* row : focusOrder) {
+        auto* control = findChild<QWidget*>(ToQString(row->name));
         control->raise();
         if (previous != nullptr) {
             setTabOrder(previous, control);

@@ -15,15 +15,15 @@ using testing::Form1Harness;
 
 const QColor kCyan(0, 255, 255);
 
-QRect PixelRect(const ControlSpec& spec) {
-    return {TwipsToPixels(spec.left), TwipsToPixels(spec.top), TwipsToPixels(spec.width),
-            TwipsToPixels(spec.height)};
+QRect PixelRect(const ControlRow& row) {
+    return {TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width),
+            TwipsToPixels(row.height)};
 }
 
-const ControlSpec& Spec(std::string_view name) {
-    for (const ControlSpec& spec : kControlTable) {
-        if (spec.name == name) {
-            return spec;
+const ControlRow& Row(std::string_view name) {
+    for (const ControlRow& row : kControlTable) {
+        if (row.name == name) {
+            return row;
         }
     }
     throw std::invalid_argument(std::string(name));
@@ -62,13 +62,13 @@ TEST_F(Look, WindowIsTheClientAreaOfTheTable) {
 }
 
 TEST_F(Look, EachControlStandsWhereTheTablePutsIt) {
-    for (const ControlSpec& spec : kControlTable) {
-        QWidget* control = Control(spec.name.data());
+    for (const ControlRow& row : kControlTable) {
+        QWidget* control = Control(row.name.data());
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->geometry(), PixelRect(spec)) << spec.name;
+        EXPECT_EQ(control->geometry(), PixelRect(row)) << row.name;
         EXPECT_EQ(control->property("text").toString(),
-                  QString::fromUtf8(spec.text.data(), static_cast<qsizetype>(spec.text.size())))
-            << spec.name;
+                  QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())))
+            << row.name;
     }
 }
 
@@ -110,44 +110,44 @@ TEST_F(Look, HeadingsStandOnTheWindowBackground) {
 }
 
 TEST_F(Look, CalculateHasARedFace) {
-    QRect button = PixelRect(Spec("Command1"));
+    QRect button = PixelRect(Row("Command1"));
     QColor face = PixelAt(button.left() + 8, button.center().y());
     EXPECT_GT(face.red(), 200);
     EXPECT_LT(face.green(), 60);
     EXPECT_LT(face.blue(), 60);
     QColor change =
-        PixelAt(PixelRect(Spec("Command2")).left() + 8, PixelRect(Spec("Command2")).center().y());
+        PixelAt(PixelRect(Row("Command2")).left() + 8, PixelRect(Row("Command2")).center().y());
     EXPECT_GT(change.green(), 150) << "the CHANGE buttons keep the system's button colour";
 }
 
-class Texts : public Look, public ::testing::WithParamInterface<ControlSpec> {};
+class Texts : public Look, public ::testing::WithParamInterface<ControlRow> {};
 
 TEST_P(Texts, FitTheirBoxesInTheFontUsed) {
-    const ControlSpec& spec = GetParam();
-    QWidget* control = Control(spec.name.data());
+    const ControlRow& row = GetParam();
+    QWidget* control = Control(row.name.data());
     QFontMetrics metrics(control->font());
-    QString text = QString::fromUtf8(spec.text.data(), static_cast<qsizetype>(spec.text.size()));
-    EXPECT_LE(metrics.horizontalAdvance(text), control->width()) << spec.name;
-    EXPECT_LE(metrics.height(), control->height()) << spec.name;
-    if (spec.pointSize > 0) {
+    QString text = QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size()));
+    EXPECT_LE(metrics.horizontalAdvance(text), control->width()) << row.name;
+    EXPECT_LE(metrics.height(), control->height()) << row.name;
+    if (row.pointSize > 0) {
         QFontInfo used(control->font());
         EXPECT_TRUE(used.family() == QString::fromUtf8(kTableFontFamily.data()) ||
                     used.family() == QString::fromUtf8(kSubstituteFontFamily.data()))
-            << spec.name << " is drawn in " << used.family().toStdString();
-        EXPECT_TRUE(used.bold()) << spec.name;
-        EXPECT_EQ(used.pointSizeF(), spec.pointSize) << spec.name;
+            << row.name << " is drawn in " << used.family().toStdString();
+        EXPECT_TRUE(used.bold()) << row.name;
+        EXPECT_EQ(used.pointSizeF(), row.pointSize) << row.name;
     }
 }
 
-std::vector<ControlSpec> LabelsAndButtons() {
-    std::vector<ControlSpec> specs;
-    for (const ControlSpec& spec : kControlTable) {
-        if (spec.kind != ControlKind::Panel && spec.kind != ControlKind::TextBox &&
-            spec.kind != ControlKind::UnitBox) {
-            specs.push_back(spec);
+std::vector<ControlRow> LabelsAndButtons() {
+    std::vector<ControlRow> rows;
+    for (const ControlRow& row : kControlTable) {
+        if (row.kind != ControlKind::Panel && row.kind != ControlKind::TextBox &&
+            row.kind != ControlKind::UnitBox) {
+            rows.push_back(row);
         }
     }
-    return specs;
+    return rows;
 }
 
 INSTANTIATE_TEST_SUITE_P(LabelsAndButtons, Texts, ::testing::ValuesIn(LabelsAndButtons()),
