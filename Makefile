@@ -98,7 +98,7 @@ test-sanitize: deps packaging-deps
 
 # `make bench` builds the benchmarks in build-bench (Release) and runs them with bench/run.
 # Xvfb and xauth give the start-up benchmark a virtual X display.
-BENCH_PACKAGES := libbenchmark-dev xvfb xauth
+BENCH_PACKAGES := libbenchmark-dev xvfb xauth python3
 
 .PHONY: bench
 

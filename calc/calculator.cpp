@@ -22,6 +22,11 @@ constexpr double kSquareMillimetresPerSquareInch = 645.16;
 constexpr double kSquareMilsPerSquareMillimetre = 1550.0031000062;
 constexpr double kMetresPerFoot = 0.3048;
 constexpr double kFeetPerMile = 5280.0;
+constexpr double kMetresPerInch = 0.0254;
+constexpr double kCentimetresPerMetre = 100.0;
+constexpr double kMetresPerYard = 0.9144;
+constexpr double kMetresPerKilometre = 1000.0;
+constexpr double kCircularMilsPerKcmil = 1000.0;
 
 constexpr std::int16_t kAwgIndex = 0;
 
@@ -108,18 +113,25 @@ class Press {
         return ReadPositiveNumber(fields_.GetFieldText(field), format_);
     }
 
-    bool ReadWireSize() {
-        std::optional<double> size = state_.SIZEINDEX == kAwgIndex
-                                         ? ParseGauge(fields_.GetFieldText(WIRESIZE), format_)
-                                         : ReadPositiveField(WIRESIZE);
+    bool ReadWireSize() { return state_.SIZEINDEX == kAwgIndex ? ReadGauge() : ReadSizeInUnit(); }
+
+    bool ReadGauge() {
+        std::optional<double> gauge = ParseGauge(fields_.GetFieldText(WIRESIZE), format_);
+        if (!gauge) {
+            return Refuse(kSizeNotUnderstood);
+        }
+        state_.SIZEVALUE = *gauge;
+        state_.AREA = GaugeToArea(*gauge);
+        return true;
+    }
+
+    bool ReadSizeInUnit() {
+        std::optional<double> size = ReadPositiveField(WIRESIZE);
         if (!size) {
             return Refuse(kSizeNotUnderstood);
         }
         state_.SIZEVALUE = *size;
-        state_.AREA =
-            state_.SIZEINDEX == kAwgIndex
-                ? GaugeToArea(*size)
-                : RoundToSingle(ApplyConversion(*size, SizeUnit(state_.SIZEINDEX).toBase));
+        state_.AREA = RoundToSingle(ApplyConversion(*size, SizeUnit(state_.SIZEINDEX).toBase));
         return true;
     }
 
@@ -194,19 +206,19 @@ const std::array<UnitConversion, 5> SIZE_UNITS{{
      {Over(kSquareMillimetresPerSquareInch), kUnchanged}},
     {{Over(kSquareMilsPerSquareMillimetre), kUnchanged},
      {Times(kSquareMilsPerSquareMillimetre), kUnchanged}},
-    {{Times(1000.0), Over(kCircularMilsPerSquareMillimetre)},
-     {Times(kCircularMilsPerSquareMillimetre), Over(1000.0)}},
+    {{Times(kCircularMilsPerKcmil), Over(kCircularMilsPerSquareMillimetre)},
+     {Times(kCircularMilsPerSquareMillimetre), Over(kCircularMilsPerKcmil)}},
     {{kUnchanged, kUnchanged}, {kUnchanged, kUnchanged}},
 }};
 
 const std::array<UnitConversion, 7> LENGTH_UNITS{{
     {{Times(kMetresPerFoot), kUnchanged}, {Over(kMetresPerFoot), kUnchanged}},
     {{kUnchanged, kUnchanged}, {kUnchanged, kUnchanged}},
-    {{Times(0.0254), kUnchanged}, {Over(0.0254), kUnchanged}},
-    {{Over(100.0), kUnchanged}, {Times(100.0), kUnchanged}},
-    {{Times(0.9144), kUnchanged}, {Over(0.9144), kUnchanged}},
+    {{Times(kMetresPerInch), kUnchanged}, {Over(kMetresPerInch), kUnchanged}},
+    {{Over(kCentimetresPerMetre), kUnchanged}, {Times(kCentimetresPerMetre), kUnchanged}},
+    {{Times(kMetresPerYard), kUnchanged}, {Over(kMetresPerYard), kUnchanged}},
     {{Times(kMetresPerFoot), Times(kFeetPerMile)}, {Over(kMetresPerFoot), Over(kFeetPerMile)}},
-    {{Times(1000.0), kUnchanged}, {Over(1000.0), kUnchanged}},
+    {{Times(kMetresPerKilometre), kUnchanged}, {Over(kMetresPerKilometre), kUnchanged}},
 }};
 
 double ApplyConversion(double value, const Conversion& conversion) {

@@ -43,11 +43,13 @@ void PaintBackground(QWidget* widget, const QColor& colour) {
 }
 
 // A graphical button: a flat face of its own colour inside a bevelled edge, which the
-// classic style draws from the button colour of the palette without a gradient.
+// classic style draws from the button colour of the palette without a gradient. Where Qt
+// lacks that style, the system's style shades the face in the same colour.
 void PaintFace(QPushButton* button, const QColor& colour) {
-    QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"));
-    classic->setParent(button);
-    button->setStyle(classic);
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
+        classic->setParent(button);
+        button->setStyle(classic);
+    }
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, colour);
     button->setPalette(palette);
@@ -64,11 +66,13 @@ QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
     return label;
 }
 
-QWidget* CreatePanel(QWidget* parent) {
+QWidget* CreatePanel(const ControlRow& row, QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
     panel->setLineWidth(1);
-    PaintBackground(panel, kCyan);
+    if (row.colour == ControlColour::CyanFill) {
+        PaintBackground(panel, kCyan);
+    }
     return panel;
 }
 
@@ -96,7 +100,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
         case ControlKind::CentredLabel:
             return CreateLabel(row, parent);
         case ControlKind::Panel:
-            return CreatePanel(parent);
+            return CreatePanel(row, parent);
         case ControlKind::TextBox:
         case ControlKind::UnitBox:
             return CreateTextBox(row, parent);
