@@ -9,6 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
     QApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.varnel.Varnel"));
     varnel::window::Form1 form;
     return varnel::bench::ShowUntilFirstPaint(form);
 }
