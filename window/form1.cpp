@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QIcon>
 #include <QImageReader>
@@ -147,6 +149,20 @@ QIcon LoadIcon() {
     return QIcon(QPixmap::fromImage(reader.read()));
 }
 
+// Screen readers meet Form1 as a window named by its caption; a plain top-level widget would
+// otherwise be announced as a nameless filler.
+QAccessibleInterface* AccessibleForm1(const QString& className, QObject* object) {
+    if (className == QLatin1String(Form1::staticMetaObject.className()) && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
+void ExposeForm1AsWindow() {
+    static const bool installed = (QAccessible::installFactory(AccessibleForm1), true);
+    Q_UNUSED(installed);
+}
+
 }  // namespace
 
 QString FaultReport(FaultKind kind) {
@@ -162,6 +178,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     : QWidget(parent),
       numberFormat_(NumberFormatOf(locale)),
       presenter_([this](const QString& text) { ShowMessageBox(text); }) {
+    ExposeForm1AsWindow();
     setWindowTitle(QStringLiteral("Varnel"));
     setWindowIcon(LoadIcon());
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));

@@ -55,8 +55,7 @@ def main(program):
     try:
         app = wait_for("the program on the accessibility bus", lambda: application("varnel"))
         window = wait_for("the window Varnel",
-                          lambda: named(app, "Varnel", {pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW,
-                                                         pyatspi.ROLE_FILLER}))
+                          lambda: named(app, "Varnel", {pyatspi.ROLE_FRAME}))
         editable = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY}
         controls = {}
         for name in CONTROLS:

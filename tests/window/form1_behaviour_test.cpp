@@ -156,6 +156,13 @@ struct AccessibleNameCase {
 class AccessibleNames : public Form1Harness,
                         public ::testing::WithParamInterface<AccessibleNameCase> {};
 
+TEST_F(Form1Harness, ScreenReadersMeetAWindowNamedByItsCaption) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(form.get());
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Window);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Varnel");
+}
+
 TEST_P(AccessibleNames, NameEachControlByItsRow) {
     QAccessibleInterface* accessible =
         QAccessible::queryAccessibleInterface(Control(GetParam().control));
