@@ -2,13 +2,12 @@
 // window is closed.
 #include <QApplication>
 
+#include "application_identity.h"
 #include "form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Varnel"));
-    QApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.varnel.Varnel"));
+    varnel::window::DescribeApplication();
     varnel::window::Form1 form;
     form.show();
     return QApplication::exec();

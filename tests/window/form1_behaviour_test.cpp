@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <ostream>
 
+#include "application_identity.h"
 #include "form1_harness.h"
 
 namespace varnel::window {
@@ -220,6 +221,13 @@ TEST(MessageBox, ShowsTheRealModalBoxAndReturnsWhenDismissed) {
     EXPECT_EQ(buttons, QMessageBox::Ok);
     EXPECT_EQ(role, QAccessible::AlertMessage);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(Application, CarriesItsNameVersionAndDesktopEntry) {
+    DescribeApplication();
+    EXPECT_EQ(QApplication::applicationName(), "Varnel");
+    EXPECT_EQ(QApplication::applicationVersion(), "1.00.0001");
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.varnel.Varnel");
 }
 
 TEST(FaultReport, NamesTheKindInCapitals) {
