@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "control_table.h"
+#include "fault_report.h"
 #include "units.h"
 
 namespace varnel::window {
@@ -165,15 +166,6 @@ void ExposeForm1AsWindow() {
 
 }  // namespace
 
-QString FaultReport(FaultKind kind) {
-    return QStringLiteral("THE CALCULATION FAILED: ") + ToQString(FaultKindName(kind)).toUpper() +
-           QStringLiteral(".");
-}
-
-NumberFormat NumberFormatOf(const QLocale& locale) {
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
-
 Form1::Form1(const QLocale& locale, QWidget* parent)
     : QWidget(parent),
       numberFormat_(NumberFormatOf(locale)),
@@ -223,7 +215,7 @@ void Form1::Command1_Click() {
     try {
         Calculate(state_, *this, *this, numberFormat_);
     } catch (const ArithmeticFault& fault) {
-        presenter_(FaultReport(fault.kind()));
+        presenter_(ToQString(FaultReport(fault.kind())));
     }
 }
 

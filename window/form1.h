@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "calculator.h"
+#include "number_format.h"
 #include "numeric_text.h"
 
 class QLineEdit;
@@ -24,13 +25,6 @@ namespace varnel::window {
 
 // The caption of every message box: the application's title.
 inline constexpr std::string_view kMessageCaption = "VARNEL";
-
-// The text shown when a press ends in an arithmetic fault:
-// FaultReport(FaultKind::Overflow) == "THE CALCULATION FAILED: OVERFLOW."
-QString FaultReport(FaultKind kind);
-
-// The decimal and group separators of a locale, for the core's number texts.
-NumberFormat NumberFormatOf(const QLocale& locale);
 
 class Form1 : public QWidget, private FieldAccess, private MessageSink {
     Q_OBJECT

@@ -230,11 +230,5 @@ TEST(Application, CarriesItsNameVersionAndDesktopEntry) {
     EXPECT_EQ(QGuiApplication::desktopFileName(), "org.varnel.Varnel");
 }
 
-TEST(FaultReport, NamesTheKindInCapitals) {
-    EXPECT_EQ(FaultReport(FaultKind::Overflow), "THE CALCULATION FAILED: OVERFLOW.");
-    EXPECT_EQ(FaultReport(FaultKind::InvalidOperation),
-              "THE CALCULATION FAILED: INVALID OPERATION.");
-}
-
 }  // namespace
 }  // namespace varnel::window
