@@ -4,7 +4,7 @@ namespace varnel::app {
 namespace {
 
 constexpr std::string_view kAfterName =
-    " (Varnel) " VARNEL_VERSION
+    " (" VARNEL_DISPLAY_NAME ") " VARNEL_VERSION
     "\n"
     "Copyright (C) 2026 The Varnel developers.\n"
     "License MIT: you are free to use, change and redistribute it.\n"

@@ -2,25 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cmath>
 #include <optional>
 #include <string>
 
+#include "case_table.h"
+#include "number_formats.h"
+
 namespace varnel {
 namespace {
 
-const NumberFormat kPeriod{".", ","};
-const NumberFormat kComma{",", "."};
+using testing::CaseName;
+using testing::kComma;
+using testing::kPeriod;
+using testing::NamedCase;
 
-struct GaugeReadingCase {
-    const char* name;
+struct GaugeReadingCase : NamedCase {
     std::string text;
     NumberFormat format;
     std::optional<double> gauge;
-
-    friend void PrintTo(const GaugeReadingCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class GaugeReading : public ::testing::TestWithParam<GaugeReadingCase> {};
@@ -51,14 +51,11 @@ INSTANTIATE_TEST_SUITE_P(
                       GaugeReadingCase{"Negative", "-1", kPeriod, std::nullopt},
                       GaugeReadingCase{"CommaInPeriodLocale", "2,5", kPeriod, std::nullopt},
                       GaugeReadingCase{"CommaOnlyFractionIsNoZeroGauge", ",5", kComma, 0.5}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
-struct GaugeTextCase {
-    const char* name;
+struct GaugeTextCase : NamedCase {
     double gauge;
     std::string text;
-
-    friend void PrintTo(const GaugeTextCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class GaugeDisplay : public ::testing::TestWithParam<GaugeTextCase> {};
@@ -79,15 +76,12 @@ INSTANTIATE_TEST_SUITE_P(Bands, GaugeDisplay,
                                            GaugeTextCase{"FourOught", -2.13, "4/0"},
                                            GaugeTextCase{"FourOughtLowerBound", -3.15, "4/0"},
                                            GaugeTextCase{"NoAwgSize", -3.1501, "NO AWG SIZE"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
-struct RoundTripCase {
-    const char* name;
+struct RoundTripCase : NamedCase {
     double gauge;
     double solvedGauge;
     std::string text;
-
-    friend void PrintTo(const RoundTripCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class GaugeRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
@@ -105,14 +99,11 @@ INSTANTIATE_TEST_SUITE_P(ZeroGauges, GaugeRoundTrip,
                                            RoundTripCase{"FourOught", -3.0, -2.91, "4/0"},
                                            RoundTripCase{"Ten", 10.0, 10.0013,
                                                          " 10.0012689673405"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
-struct SolvedAreaCase {
-    const char* name;
+struct SolvedAreaCase : NamedCase {
     float area;
     std::string text;
-
-    friend void PrintTo(const SolvedAreaCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SolvedAreaDisplay : public ::testing::TestWithParam<SolvedAreaCase> {};
@@ -125,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(Areas, SolvedAreaDisplay,
                          ::testing::Values(SolvedAreaCase{"TooThick", 131.0f, "NO AWG SIZE"},
                                            SolvedAreaCase{"FourOught", 87.7f, "4/0"},
                                            SolvedAreaCase{"TwoOught", 65.7f, "2/0"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 TEST(HeaderExamples, HoldAsWritten) {
     EXPECT_EQ(ParseGauge("10.5", kPeriod), 10.5);

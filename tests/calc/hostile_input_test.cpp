@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <array>
 #include <chrono>
 #include <cstddef>
@@ -17,15 +15,20 @@
 #include <tuple>
 #include <vector>
 
+#include "case_table.h"
 #include "fake_window.h"
+#include "number_formats.h"
 
 namespace varnel {
 namespace {
 
+using testing::CaseName;
+using testing::kComma;
+using testing::kPeriod;
+using testing::NamedCase;
+
 using namespace std::literals;
 using testing::FakeWindow;
-
-const NumberFormat kPeriod{".", ","};
 
 constexpr std::chrono::milliseconds kAnswerBound{250};
 
@@ -42,12 +45,9 @@ constexpr std::array<std::string_view, 7> kLengthUnits{
 // field blank, the message of the blank rule.
 enum class Ending { NotUnderstood, BlankRule };
 
-struct HostileText {
-    const char* name;
+struct HostileText : NamedCase {
     std::string_view text;
     Ending ending = Ending::NotUnderstood;
-
-    friend void PrintTo(const HostileText& h, std::ostream* os) { *os << h.name; }
 };
 
 const std::vector<HostileText> kHostileTexts{
@@ -83,8 +83,6 @@ struct FieldPlace {
     std::int16_t lengthIndex;
     std::string_view notUnderstood;
     std::string_view blankRule;
-
-    friend void PrintTo(const FieldPlace& p, std::ostream* os) { *os << p.name; }
 };
 
 constexpr std::size_t kWireSize = 0;
