@@ -19,6 +19,7 @@ int Answer(std::string_view text) {
 
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);
     using namespace varnel::cli;
     Command command = ReadCommandLine(std::span<const char* const>(argv + 1, argv + argc));
     if (const auto* options = std::get_if<Options>(&command)) {

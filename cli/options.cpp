@@ -53,7 +53,7 @@ const OptionSpec* FindOption(std::string_view name) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    return std::string("'").append(text).append("'");
 }
 
 // Reads the arguments one by one into the options, the operands aside.
