@@ -52,7 +52,7 @@ fuzz:
 # Installing: `make install` builds in BUILD_DIR and installs under PREFIX (default
 # /usr/local), below DESTDIR when it is set. `make package` builds the Debian package
 # varnel_<version>_<arch>.deb in build-package. The packaging test needs the validators too.
-PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file
+PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file groff-base
 PREFIX ?= /usr/local
 PACKAGE_DIR := build-package
 
@@ -74,8 +74,9 @@ package: deps packaging-deps
 	cd $(PACKAGE_DIR) && cpack -G DEB
 	@echo "Package: $$(realpath $(PACKAGE_DIR)/varnel_*.deb)"
 
-# Builds the package and checks it unpacked in a temporary root.
+# Builds the package, checks it with lintian and unpacked in a temporary root.
 package-check: package
+	@tools/ensure-packages lintian
 	tests/packaging/check-package $(PACKAGE_DIR)/varnel_*.deb
 
 # `make test-sanitize` builds the whole suite in build-sanitize with AddressSanitizer (leaks
