@@ -115,7 +115,7 @@ class CommandLineReader {
                 return HelpRequest{};
             case OptionId::Version:
                 return VersionRequest{};
-            default:
+            default:  // --batch, the one other flag
                 options_.batch = true;
                 return std::nullopt;
         }
@@ -138,7 +138,7 @@ class CommandLineReader {
             case OptionId::Resistance:
                 options_.press.resistance = value;
                 return std::nullopt;
-            default:
+            default:  // --locale, the one other option with a value
                 return ApplyLocale(value);
         }
     }

@@ -40,17 +40,8 @@ bool IsHeader(std::string_view line) {
            EqualsIgnoringCase(line.substr(0, kFirstHeading.size()), kFirstHeading);
 }
 
-std::size_t CellOf(Field field) {
-    switch (field) {
-        case Field::Size:
-            return kSizeCell;
-        case Field::Length:
-            return kLengthCell;
-        case Field::Resistance:
-            return kResistanceCell;
-    }
-    return kResistanceCell;
-}
+// The cell of each field, in the order of Field.
+constexpr std::array<std::size_t, 3> kFieldCells{kSizeCell, kLengthCell, kResistanceCell};
 
 // Writes the lines of one schedule, each built in one reused buffer.
 class ScheduleWriter {
@@ -83,7 +74,7 @@ class ScheduleWriter {
         if (answer.kind != PressAnswer::Kind::Solved) {
             return WriteUnsolved(line, answer.text);
         }
-        cells_[CellOf(answer.field)] = answer.text;
+        cells_[kFieldCells[static_cast<std::size_t>(answer.field)]] = answer.text;
         out_.clear();
         for (std::string_view cell : cells_) {
             out_.append(cell).append("\t");
