@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <optional>
 #include <string>
 
@@ -134,6 +135,49 @@ TEST(GaugeToArea, FollowsTheGaugeFormula) {
     EXPECT_EQ(GaugeToArea(500.0), 0.0f);
     EXPECT_GT(GaugeToArea(400.0), 0.0f);
     EXPECT_THROW(GaugeToArea(-400.0), ArithmeticFault);
+}
+
+// The table of how far the gauge formula is from the AWG definition, as the README gives it:
+// the cross-section used, the definition's (diameter 0.005 in x 92^((36 - n) / 39)), both in
+// square millimetres to five digits, and the difference in percent to two decimals.
+struct AccuracyCase : NamedCase {
+    double gauge;
+    double usedArea;
+    double definedArea;
+    double differencePercent;
+};
+
+double DefinedArea(double gauge) {
+    double diameterInches = 0.005 * std::pow(92.0, (36.0 - gauge) / 39.0);
+    return std::numbers::pi / 4.0 * diameterInches * diameterInches * 645.16;
+}
+
+class GaugeAccuracy : public ::testing::TestWithParam<AccuracyCase> {};
+
+TEST_P(GaugeAccuracy, IsTheReadmeTable) {
+    const AccuracyCase& c = GetParam();
+    double used = GaugeToArea(c.gauge);
+    EXPECT_NEAR(used, c.usedArea, c.usedArea * 5e-5);
+    EXPECT_NEAR(DefinedArea(c.gauge), c.definedArea, c.definedArea * 5e-5);
+    EXPECT_NEAR((used - DefinedArea(c.gauge)) / DefinedArea(c.gauge) * 100.0, c.differencePercent,
+                0.005);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Readme, GaugeAccuracy,
+    ::testing::Values(
+        AccuracyCase{"FourOught", -3.0, 104.95, 107.22, -2.12},
+        AccuracyCase{"OneOught", 0.0, 52.600, 53.475, -1.64},
+        AccuracyCase{"Ten", 10.0, 5.2600, 5.2612, -0.02},
+        AccuracyCase{"Twenty", 20.0, 0.52600, 0.51762, 1.62},
+        AccuracyCase{"Thirty", 30.0, 0.052600, 0.050926, 3.29},
+        AccuracyCase{"Forty", 40.0, 0.0052600, 0.0050104, 4.98}),
+    CaseName());
+// clang-format on
+
+TEST(GaugeAccuracy, PublishedOneOughtSolvesToTwoOught) {
+    EXPECT_EQ(GaugeText(AreaToGauge(53.49f), kPeriod), "2/0");
 }
 
 TEST(AreaToGauge, FaultsOnNoCrossSection) {
