@@ -30,29 +30,32 @@ TEST_P(GaugeReading, AcceptsPositiveNumbersAndTheZeroGaugeNames) {
     EXPECT_EQ(ParseGauge(GetParam().text, GetParam().format), GetParam().gauge);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Texts, GaugeReading,
-    ::testing::Values(GaugeReadingCase{"Whole", "10", kPeriod, 10.0},
-                      GaugeReadingCase{"Fraction", "10.5", kPeriod, 10.5},
-                      GaugeReadingCase{"BeyondTheUsualRange", "500", kPeriod, 500.0},
-                      GaugeReadingCase{"CommaLocaleFraction", "10,5", kComma, 10.5},
-                      GaugeReadingCase{"OneZero", "0", kPeriod, 0.0},
-                      GaugeReadingCase{"OneOught", "1/0", kPeriod, 0.0},
-                      GaugeReadingCase{"TwoZeros", "00", kPeriod, -1.0},
-                      GaugeReadingCase{"TwoOught", "2/0", kPeriod, -1.0},
-                      GaugeReadingCase{"ThreeZeros", "000", kPeriod, -2.0},
-                      GaugeReadingCase{"ThreeOught", "3/0", kPeriod, -2.0},
-                      GaugeReadingCase{"FourZeros", "0000", kPeriod, -3.0},
-                      GaugeReadingCase{"FourOught", "4/0", kPeriod, -3.0},
-                      GaugeReadingCase{"NameWithLeadingSpace", " 1/0", kPeriod, std::nullopt},
-                      GaugeReadingCase{"LetterO", "1/O", kPeriod, std::nullopt},
-                      GaugeReadingCase{"TwoOverZeroZero", "2/00", kPeriod, std::nullopt},
-                      GaugeReadingCase{"FiveZeros", "00000", kPeriod, std::nullopt},
-                      GaugeReadingCase{"ZeroWithDecimals", "0.0", kPeriod, std::nullopt},
-                      GaugeReadingCase{"Negative", "-1", kPeriod, std::nullopt},
-                      GaugeReadingCase{"CommaInPeriodLocale", "2,5", kPeriod, std::nullopt},
-                      GaugeReadingCase{"CommaOnlyFractionIsNoZeroGauge", ",5", kComma, 0.5}),
+    ::testing::Values(
+        GaugeReadingCase{"Whole", "10", kPeriod, 10.0},
+        GaugeReadingCase{"Fraction", "10.5", kPeriod, 10.5},
+        GaugeReadingCase{"BeyondTheUsualRange", "500", kPeriod, 500.0},
+        GaugeReadingCase{"CommaLocaleFraction", "10,5", kComma, 10.5},
+        GaugeReadingCase{"OneZero", "0", kPeriod, 0.0},
+        GaugeReadingCase{"OneOught", "1/0", kPeriod, 0.0},
+        GaugeReadingCase{"TwoZeros", "00", kPeriod, -1.0},
+        GaugeReadingCase{"TwoOught", "2/0", kPeriod, -1.0},
+        GaugeReadingCase{"ThreeZeros", "000", kPeriod, -2.0},
+        GaugeReadingCase{"ThreeOught", "3/0", kPeriod, -2.0},
+        GaugeReadingCase{"FourZeros", "0000", kPeriod, -3.0},
+        GaugeReadingCase{"FourOught", "4/0", kPeriod, -3.0},
+        GaugeReadingCase{"NameWithLeadingSpace", " 1/0", kPeriod, std::nullopt},
+        GaugeReadingCase{"LetterO", "1/O", kPeriod, std::nullopt},
+        GaugeReadingCase{"TwoOverZeroZero", "2/00", kPeriod, std::nullopt},
+        GaugeReadingCase{"FiveZeros", "00000", kPeriod, std::nullopt},
+        GaugeReadingCase{"ZeroWithDecimals", "0.0", kPeriod, std::nullopt},
+        GaugeReadingCase{"Negative", "-1", kPeriod, std::nullopt},
+        GaugeReadingCase{"CommaInPeriodLocale", "2,5", kPeriod, std::nullopt},
+        GaugeReadingCase{"CommaOnlyFractionIsNoZeroGauge", ",5", kComma, 0.5}),
     CaseName());
+// clang-format on
 
 struct GaugeTextCase : NamedCase {
     double gauge;
@@ -65,19 +68,23 @@ TEST_P(GaugeDisplay, ShowsTheBandOfTheGauge) {
     EXPECT_EQ(GaugeText(GetParam().gauge, kPeriod), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bands, GaugeDisplay,
-                         ::testing::Values(GaugeTextCase{"Numeric", 10.0000123, " 10.0000123"},
-                                           GaugeTextCase{"NumericLowerBound", 0.95, " 0.95"},
-                                           GaugeTextCase{"OneOughtUpper", 0.9499, "1/0"},
-                                           GaugeTextCase{"OneOughtLowerBound", 0.03, "1/0"},
-                                           GaugeTextCase{"TwoOughtAboveZero", 0.0299, "2/0"},
-                                           GaugeTextCase{"TwoOughtLowerBound", -1.1, "2/0"},
-                                           GaugeTextCase{"ThreeOught", -1.1001, "3/0"},
-                                           GaugeTextCase{"ThreeOughtLowerBound", -2.1, "3/0"},
-                                           GaugeTextCase{"FourOught", -2.13, "4/0"},
-                                           GaugeTextCase{"FourOughtLowerBound", -3.15, "4/0"},
-                                           GaugeTextCase{"NoAwgSize", -3.1501, "NO AWG SIZE"}),
-                         CaseName());
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Bands, GaugeDisplay,
+    ::testing::Values(
+        GaugeTextCase{"Numeric", 10.0000123, " 10.0000123"},
+        GaugeTextCase{"NumericLowerBound", 0.95, " 0.95"},
+        GaugeTextCase{"OneOughtUpper", 0.9499, "1/0"},
+        GaugeTextCase{"OneOughtLowerBound", 0.03, "1/0"},
+        GaugeTextCase{"TwoOughtAboveZero", 0.0299, "2/0"},
+        GaugeTextCase{"TwoOughtLowerBound", -1.1, "2/0"},
+        GaugeTextCase{"ThreeOught", -1.1001, "3/0"},
+        GaugeTextCase{"ThreeOughtLowerBound", -2.1, "3/0"},
+        GaugeTextCase{"FourOught", -2.13, "4/0"},
+        GaugeTextCase{"FourOughtLowerBound", -3.15, "4/0"},
+        GaugeTextCase{"NoAwgSize", -3.1501, "NO AWG SIZE"}),
+    CaseName());
+// clang-format on
 
 struct RoundTripCase : NamedCase {
     double gauge;
@@ -93,14 +100,17 @@ TEST_P(GaugeRoundTrip, ComesBackUnderItsName) {
     EXPECT_EQ(GaugeText(solved, kPeriod), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(ZeroGauges, GaugeRoundTrip,
-                         ::testing::Values(RoundTripCase{"OneOught", 0.0, 0.07, "1/0"},
-                                           RoundTripCase{"TwoOught", -1.0, -0.92, "2/0"},
-                                           RoundTripCase{"ThreeOught", -2.0, -1.91, "3/0"},
-                                           RoundTripCase{"FourOught", -3.0, -2.91, "4/0"},
-                                           RoundTripCase{"Ten", 10.0, 10.0013,
-                                                         " 10.0012689673405"}),
-                         CaseName());
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    ZeroGauges, GaugeRoundTrip,
+    ::testing::Values(
+        RoundTripCase{"OneOught", 0.0, 0.07, "1/0"},
+        RoundTripCase{"TwoOught", -1.0, -0.92, "2/0"},
+        RoundTripCase{"ThreeOught", -2.0, -1.91, "3/0"},
+        RoundTripCase{"FourOught", -3.0, -2.91, "4/0"},
+        RoundTripCase{"Ten", 10.0, 10.0013, " 10.0012689673405"}),
+    CaseName());
+// clang-format on
 
 struct SolvedAreaCase : NamedCase {
     float area;
@@ -113,11 +123,15 @@ TEST_P(SolvedAreaDisplay, ShowsTheSizeOfTheCrossSection) {
     EXPECT_EQ(GaugeText(AreaToGauge(GetParam().area), kPeriod), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Areas, SolvedAreaDisplay,
-                         ::testing::Values(SolvedAreaCase{"TooThick", 131.0f, "NO AWG SIZE"},
-                                           SolvedAreaCase{"FourOught", 87.7f, "4/0"},
-                                           SolvedAreaCase{"TwoOught", 65.7f, "2/0"}),
-                         CaseName());
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Areas, SolvedAreaDisplay,
+    ::testing::Values(
+        SolvedAreaCase{"TooThick", 131.0f, "NO AWG SIZE"},
+        SolvedAreaCase{"FourOught", 87.7f, "4/0"},
+        SolvedAreaCase{"TwoOught", 65.7f, "2/0"}),
+    CaseName());
+// clang-format on
 
 TEST(HeaderExamples, HoldAsWritten) {
     EXPECT_EQ(ParseGauge("10.5", kPeriod), 10.5);
