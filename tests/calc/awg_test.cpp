@@ -13,10 +13,7 @@
 namespace varnel {
 namespace {
 
-using testing::CaseName;
-using testing::kComma;
-using testing::kPeriod;
-using testing::NamedCase;
+using namespace testing;
 
 struct GaugeReadingCase : NamedCase {
     std::string text;

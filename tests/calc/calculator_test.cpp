@@ -14,11 +14,7 @@
 namespace varnel {
 namespace {
 
-using testing::CaseName;
-using testing::FakeWindow;
-using testing::kComma;
-using testing::kPeriod;
-using testing::NamedCase;
+using namespace testing;
 using enum SizeUnit;
 using enum LengthUnit;
 

@@ -12,13 +12,7 @@
 namespace varnel {
 namespace {
 
-using testing::CaseName;
-using testing::kComma;
-using testing::kCommaNoBreakSpace;
-using testing::kFrench;
-using testing::kPeriod;
-using testing::kSwissGerman;
-using testing::NamedCase;
+using namespace testing;
 
 struct ReadingCase : NamedCase {
     std::string text;
