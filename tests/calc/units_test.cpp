@@ -14,8 +14,6 @@ namespace {
 
 using namespace testing;
 
-using namespace testing;
-
 TEST(NextSizeUnit, CyclesThroughTheSixUnits) {
     FakeWindow window("", "", "");
     CalculatorState state;
