@@ -25,7 +25,6 @@ namespace {
 using namespace testing;
 
 using namespace std::literals;
-using namespace testing;
 
 constexpr std::chrono::milliseconds kAnswerBound{250};
 
