@@ -14,11 +14,7 @@
 namespace varnel {
 namespace {
 
-using testing::CaseName;
-using testing::FakeWindow;
-using testing::kComma;
-using testing::kPeriod;
-using testing::NamedCase;
+using namespace testing;
 using enum SizeUnit;
 using enum LengthUnit;
 
@@ -65,6 +61,7 @@ TEST_P(PressMessages, ShowOneMessageAndWriteNothing) {
     EXPECT_FALSE(outcome.fault);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     BlankRule, PressMessages,
     ::testing::Values(
@@ -75,14 +72,15 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"SizeAndLengthBlank", {"", "", "1"}, kSizeAndLengthBlank},
         MessageCase{"OneSpaceIsFilled", {" ", "1000", "1"}, kNoFieldBlank}),
     CaseName());
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Inputs, PressMessages,
     ::testing::Values(
         MessageCase{"SizeOfOneSpace", {" ", "1000", ""}, kSizeNotUnderstood},
         MessageCase{"SizeNotAGauge", {"1/O", "1000", ""}, kSizeNotUnderstood},
-        MessageCase{
-            "GaugeNameInCircularMils", {"1/0", "1000", "", CircularMils}, kSizeNotUnderstood},
+        MessageCase{"GaugeNameInCircularMils", {"1/0", "1000", "", CircularMils}, kSizeNotUnderstood},
         MessageCase{"SizeZero", {"0", "1000", "", SquareMillimetres}, kSizeNotUnderstood},
         MessageCase{"SizeNegative", {"-2", "1000", "", Kcmil}, kSizeNotUnderstood},
         MessageCase{"SizeOverflowingDouble", {"1e400", "1000", "", SquareMils}, kSizeNotUnderstood},
@@ -96,19 +94,18 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"SizeCheckedBeforeLength", {"x", "y", ""}, kSizeNotUnderstood},
         MessageCase{"LengthCheckedBeforeResistance", {"", "y", "z"}, kLengthNotUnderstood}),
     CaseName());
+// clang-format on
 
 // The one-reading mend: a text is either read whole in the user's locale or refused.
-INSTANTIATE_TEST_SUITE_P(OneReadingOfEveryNumber, PressMessages,
-                         ::testing::Values(MessageCase{"CommaDecimalInPeriodLocale",
-                                                       {"", "1000", "2,5"},
-                                                       kResistanceNotUnderstood},
-                                           MessageCase{"PeriodDecimalInCommaLocale",
-                                                       {"", "2.5", "1", Awg, Feet, kComma},
-                                                       kLengthNotUnderstood},
-                                           MessageCase{"CommaLocaleZeroLength",
-                                                       {"10", ",0", "", Awg, Feet, kComma},
-                                                       kLengthNotUnderstood}),
-                         CaseName());
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    OneReadingOfEveryNumber, PressMessages,
+    ::testing::Values(
+        MessageCase{"CommaDecimalInPeriodLocale", {"", "1000", "2,5"}, kResistanceNotUnderstood},
+        MessageCase{"PeriodDecimalInCommaLocale", {"", "2.5", "1", Awg, Feet, kComma}, kLengthNotUnderstood},
+        MessageCase{"CommaLocaleZeroLength", {"10", ",0", "", Awg, Feet, kComma}, kLengthNotUnderstood}),
+    CaseName());
+// clang-format on
 
 struct SolveCase : NamedCase {
     PressInput input;
@@ -127,15 +124,13 @@ TEST_P(PressResults, WriteOnlyTheBlankField) {
     EXPECT_EQ(outcome.window.writes.front().second, GetParam().text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     SolvePaths, PressResults,
     ::testing::Values(
         SolveCase{"ResistanceOfGaugeTen", {"10", "1000", ""}, RESISTANCE, " 0.999933931240995"},
         SolveCase{"GaugeForOneOhm", {"", "1000", "1"}, WIRESIZE, " 10.0015539455252"},
-        SolveCase{"CircularMilsForOneOhm",
-                  {"", "1000", "1", CircularMils},
-                  WIRESIZE,
-                  " 10379.9253759384"},
+        SolveCase{"CircularMilsForOneOhm", {"", "1000", "1", CircularMils}, WIRESIZE, " 10379.9253759384"},
         SolveCase{"LengthOfGaugeTen", {"10", "", "1"}, WIRELENGTH, " 1000.066"},
         SolveCase{"OneOught", {"", "1000", "0.1"}, WIRESIZE, "1/0"},
         SolveCase{"TooThickForAwg", {"", "1000", "0.04"}, WIRESIZE, "NO AWG SIZE"},
@@ -143,111 +138,60 @@ INSTANTIATE_TEST_SUITE_P(
         SolveCase{"VanishingGaugeGivesNoLength", {"500", "", "1"}, WIRELENGTH, " 0"},
         SolveCase{"ZeroGaugeName", {"4/0", "1000", ""}, RESISTANCE, " 0.0501154113907939"}),
     CaseName());
+// clang-format on
 
 // One square millimetre, 1000 metres: 17.25608 ohms, read and solved in every size unit.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     SizeUnits, PressResults,
     ::testing::Values(
-        SolveCase{"ReadCircularMils",
-                  {"1973.5", "1000", "", CircularMils, Metres},
-                  RESISTANCE,
-                  " 17.25608"},
-        SolveCase{"SolveCircularMils",
-                  {"", "1000", "17.25608", CircularMils, Metres},
-                  WIRESIZE,
-                  " 1973.5"},
-        SolveCase{"ReadSquareInches",
-                  {"0.00155", "1000", "", SquareInches, Metres},
-                  RESISTANCE,
-                  " 17.2561149705165"},
-        SolveCase{"SolveSquareInches",
-                  {"", "1000", "17.25608", SquareInches, Metres},
-                  WIRESIZE,
-                  " 0.0015500031000062"},
-        SolveCase{"ReadSquareMils",
-                  {"1550.0031000062", "1000", "", SquareMils, Metres},
-                  RESISTANCE,
-                  " 17.25608"},
-        SolveCase{"SolveSquareMils",
-                  {"", "1000", "17.25608", SquareMils, Metres},
-                  WIRESIZE,
-                  " 1550.0031000062"},
+        SolveCase{"ReadCircularMils", {"1973.5", "1000", "", CircularMils, Metres}, RESISTANCE, " 17.25608"},
+        SolveCase{"SolveCircularMils", {"", "1000", "17.25608", CircularMils, Metres}, WIRESIZE, " 1973.5"},
+        SolveCase{"ReadSquareInches", {"0.00155", "1000", "", SquareInches, Metres}, RESISTANCE, " 17.2561149705165"},
+        SolveCase{"SolveSquareInches", {"", "1000", "17.25608", SquareInches, Metres}, WIRESIZE, " 0.0015500031000062"},
+        SolveCase{"ReadSquareMils", {"1550.0031000062", "1000", "", SquareMils, Metres}, RESISTANCE, " 17.25608"},
+        SolveCase{"SolveSquareMils", {"", "1000", "17.25608", SquareMils, Metres}, WIRESIZE, " 1550.0031000062"},
         SolveCase{"ReadKcmil", {"1.9735", "1000", "", Kcmil, Metres}, RESISTANCE, " 17.25608"},
         SolveCase{"SolveKcmil", {"", "1000", "17.25608", Kcmil, Metres}, WIRESIZE, " 1.9735"},
-        SolveCase{"ReadSquareMillimetres",
-                  {"1", "1000", "", SquareMillimetres, Metres},
-                  RESISTANCE,
-                  " 17.25608"},
-        SolveCase{"SolveSquareMillimetres",
-                  {"", "1000", "17.25608", SquareMillimetres, Metres},
-                  WIRESIZE,
-                  " 1"}),
+        SolveCase{"ReadSquareMillimetres", {"1", "1000", "", SquareMillimetres, Metres}, RESISTANCE, " 17.25608"},
+        SolveCase{"SolveSquareMillimetres", {"", "1000", "17.25608", SquareMillimetres, Metres}, WIRESIZE, " 1"}),
     CaseName());
+// clang-format on
 
 // One square millimetre of one ohm is 57.95 metres long, read and solved in every unit.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     LengthUnits, PressResults,
     ::testing::Values(
-        SolveCase{
-            "ReadFeet", {"1", "1000", "", SquareMillimetres, Feet}, RESISTANCE, " 5.259653184"},
+        SolveCase{"ReadFeet", {"1", "1000", "", SquareMillimetres, Feet}, RESISTANCE, " 5.259653184"},
         SolveCase{"SolveFeet", {"1", "", "1", SquareMillimetres, Feet}, WIRELENGTH, " 190.1266"},
-        SolveCase{
-            "ReadMetres", {"1", "1000", "", SquareMillimetres, Metres}, RESISTANCE, " 17.25608"},
-        SolveCase{
-            "SolveMetres", {"1", "", "1", SquareMillimetres, Metres}, WIRELENGTH, " 57.95059"},
-        SolveCase{
-            "ReadInches", {"1", "1000", "", SquareMillimetres, Inches}, RESISTANCE, " 0.438304432"},
-        SolveCase{
-            "SolveInches", {"1", "", "1", SquareMillimetres, Inches}, WIRELENGTH, " 2281.519"},
-        SolveCase{"ReadCentimetres",
-                  {"1", "1000", "", SquareMillimetres, Centimetres},
-                  RESISTANCE,
-                  " 0.1725608"},
-        SolveCase{"SolveCentimetres",
-                  {"1", "", "1", SquareMillimetres, Centimetres},
-                  WIRELENGTH,
-                  " 5795.059"},
-        SolveCase{
-            "ReadYards", {"1", "1000", "", SquareMillimetres, Yards}, RESISTANCE, " 15.778959552"},
+        SolveCase{"ReadMetres", {"1", "1000", "", SquareMillimetres, Metres}, RESISTANCE, " 17.25608"},
+        SolveCase{"SolveMetres", {"1", "", "1", SquareMillimetres, Metres}, WIRELENGTH, " 57.95059"},
+        SolveCase{"ReadInches", {"1", "1000", "", SquareMillimetres, Inches}, RESISTANCE, " 0.438304432"},
+        SolveCase{"SolveInches", {"1", "", "1", SquareMillimetres, Inches}, WIRELENGTH, " 2281.519"},
+        SolveCase{"ReadCentimetres", {"1", "1000", "", SquareMillimetres, Centimetres}, RESISTANCE, " 0.1725608"},
+        SolveCase{"SolveCentimetres", {"1", "", "1", SquareMillimetres, Centimetres}, WIRELENGTH, " 5795.059"},
+        SolveCase{"ReadYards", {"1", "1000", "", SquareMillimetres, Yards}, RESISTANCE, " 15.778959552"},
         SolveCase{"SolveYards", {"1", "", "1", SquareMillimetres, Yards}, WIRELENGTH, " 63.37553"},
-        SolveCase{
-            "ReadMiles", {"1", "1", "", SquareMillimetres, Miles}, RESISTANCE, " 27.77096881152"},
-        SolveCase{
-            "SolveMiles", {"1", "", "1", SquareMillimetres, Miles}, WIRELENGTH, " 0.03600883"},
-        SolveCase{"ReadKilometres",
-                  {"1", "1", "", SquareMillimetres, Kilometres},
-                  RESISTANCE,
-                  " 17.25608"},
-        SolveCase{"SolveKilometres",
-                  {"1", "", "1", SquareMillimetres, Kilometres},
-                  WIRELENGTH,
-                  " 0.05795059"}),
+        SolveCase{"ReadMiles", {"1", "1", "", SquareMillimetres, Miles}, RESISTANCE, " 27.77096881152"},
+        SolveCase{"SolveMiles", {"1", "", "1", SquareMillimetres, Miles}, WIRELENGTH, " 0.03600883"},
+        SolveCase{"ReadKilometres", {"1", "1", "", SquareMillimetres, Kilometres}, RESISTANCE, " 17.25608"},
+        SolveCase{"SolveKilometres", {"1", "", "1", SquareMillimetres, Kilometres}, WIRELENGTH, " 0.05795059"}),
     CaseName());
+// clang-format on
 
 // The one-reading mend and results written in the user's locale.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Locales, PressResults,
-    ::testing::Values(SolveCase{"CommaDecimalIsUsedWhole",
-                                {"2,5", "1000", "", SquareMillimetres, Metres, kComma},
-                                RESISTANCE,
-                                " 6,902432"},
-                      SolveCase{"CommaLeadingSeparatorIsAHalf",
-                                {"", "1000", ",5", SquareMillimetres, Metres, kComma},
-                                WIRESIZE,
-                                " 34,5121612548828"},
-                      SolveCase{"CommaLocaleLengthWritten",
-                                {"10", "", "1", Awg, Feet, kComma},
-                                WIRELENGTH,
-                                " 1000,066"},
-                      SolveCase{"GroupedThousandIsAThousand",
-                                {"1", "1,000", "", SquareMillimetres, Metres},
-                                RESISTANCE,
-                                " 17.25608"},
-                      SolveCase{"CommaLocaleGroupedThousand",
-                                {"1", "1.000", "", SquareMillimetres, Metres, kComma},
-                                RESISTANCE,
-                                " 17,25608"}),
+    ::testing::Values(
+        SolveCase{"CommaDecimalIsUsedWhole", {"2,5", "1000", "", SquareMillimetres, Metres, kComma}, RESISTANCE, " 6,902432"},
+        SolveCase{"CommaLeadingSeparatorIsAHalf", {"", "1000", ",5", SquareMillimetres, Metres, kComma}, WIRESIZE, " 34,5121612548828"},
+        SolveCase{"CommaLocaleLengthWritten", {"10", "", "1", Awg, Feet, kComma}, WIRELENGTH, " 1000,066"},
+        SolveCase{"GroupedThousandIsAThousand", {"1", "1,000", "", SquareMillimetres, Metres}, RESISTANCE, " 17.25608"},
+        SolveCase{"CommaLocaleGroupedThousand", {"1", "1.000", "", SquareMillimetres, Metres, kComma}, RESISTANCE, " 17,25608"}),
     CaseName());
+// clang-format on
 
 struct FaultCase : NamedCase {
     PressInput input;
@@ -263,37 +207,24 @@ TEST_P(PressFaults, LeaveTheFieldsUnwritten) {
     EXPECT_TRUE(outcome.window.messages.empty());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Arithmetic, PressFaults,
     ::testing::Values(
         FaultCase{"VanishingGaugeResistance", {"500", "1", ""}, FaultKind::DivisionByZero},
-        FaultCase{
-            "VanishingGaugeSize", {"", "1e-320", "1e300", Awg, Metres}, FaultKind::DivisionByZero},
+        FaultCase{"VanishingGaugeSize", {"", "1e-320", "1e300", Awg, Metres}, FaultKind::DivisionByZero},
         FaultCase{"HugeGaugeVanishes", {"1e308", "1", ""}, FaultKind::DivisionByZero},
         FaultCase{"TinyResistanceOverflowsAwgArea", {"", "1", "1e-41"}, FaultKind::Overflow},
-        FaultCase{
-            "SizeTooLargeForSingle", {"1e39", "1", "", SquareMillimetres}, FaultKind::Overflow},
-        FaultCase{
-            "SquareInchesOverflowDouble", {"1e307", "1", "", SquareInches}, FaultKind::Overflow},
-        FaultCase{"LengthOverflowsMetres",
-                  {"1", "1e306", "", SquareMillimetres, Kilometres},
-                  FaultKind::Overflow},
-        FaultCase{"ResistanceOverflows",
-                  {"1e-45", "1e300", "", SquareMillimetres, Metres},
-                  FaultKind::Overflow},
-        FaultCase{"SolvedLengthTooLargeForSingle",
-                  {"1e30", "", "1e20", SquareMillimetres},
-                  FaultKind::Overflow},
-        FaultCase{"SizeIndexOutsideTheCycle",
-                  {"10", "1000", "", static_cast<SizeUnit>(6)},
-                  FaultKind::InvalidOperation},
-        FaultCase{"LengthIndexOutsideTheCycle",
-                  {"10", "1000", "", Awg, static_cast<LengthUnit>(-1)},
-                  FaultKind::InvalidOperation},
-        FaultCase{"TinyResistanceOverflowsArea",
-                  {"", "1e300", "1e-300", SquareMillimetres},
-                  FaultKind::Overflow}),
+        FaultCase{"SizeTooLargeForSingle", {"1e39", "1", "", SquareMillimetres}, FaultKind::Overflow},
+        FaultCase{"SquareInchesOverflowDouble", {"1e307", "1", "", SquareInches}, FaultKind::Overflow},
+        FaultCase{"LengthOverflowsMetres", {"1", "1e306", "", SquareMillimetres, Kilometres}, FaultKind::Overflow},
+        FaultCase{"ResistanceOverflows", {"1e-45", "1e300", "", SquareMillimetres, Metres}, FaultKind::Overflow},
+        FaultCase{"SolvedLengthTooLargeForSingle", {"1e30", "", "1e20", SquareMillimetres}, FaultKind::Overflow},
+        FaultCase{"SizeIndexOutsideTheCycle", {"10", "1000", "", static_cast<SizeUnit>(6)}, FaultKind::InvalidOperation},
+        FaultCase{"LengthIndexOutsideTheCycle", {"10", "1000", "", Awg, static_cast<LengthUnit>(-1)}, FaultKind::InvalidOperation},
+        FaultCase{"TinyResistanceOverflowsArea", {"", "1e300", "1e-300", SquareMillimetres}, FaultKind::Overflow}),
     CaseName());
+// clang-format on
 
 TEST(PressFaults, KeepTheStateSetBeforeTheFault) {
     PressOutcome outcome = Press({"500", "1", ""});

@@ -22,13 +22,9 @@
 namespace varnel {
 namespace {
 
-using testing::CaseName;
-using testing::kComma;
-using testing::kPeriod;
-using testing::NamedCase;
+using namespace testing;
 
 using namespace std::literals;
-using testing::FakeWindow;
 
 constexpr std::chrono::milliseconds kAnswerBound{250};
 

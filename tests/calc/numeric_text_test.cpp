@@ -12,13 +12,7 @@
 namespace varnel {
 namespace {
 
-using testing::CaseName;
-using testing::kComma;
-using testing::kCommaNoBreakSpace;
-using testing::kFrench;
-using testing::kPeriod;
-using testing::kSwissGerman;
-using testing::NamedCase;
+using namespace testing;
 
 struct ReadingCase : NamedCase {
     std::string text;
@@ -35,6 +29,7 @@ TEST_P(NumberReading, AcceptsExactlyTheNumberGrammar) {
     EXPECT_EQ(TextToDouble(c.text, c.format), c.value);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Texts, NumberReading,
     ::testing::Values(
@@ -55,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"NoBreakSpaceGroups", "12\u00A0345,5", kCommaNoBreakSpace, true, 12345.5},
         ReadingCase{"UnderflowIsZero", "1e-400", kPeriod, true, 0.0},
         ReadingCase{"UnderflowKeepsSubnormal", "5e-324", kPeriod, true, 5e-324},
-        ReadingCase{"LargestDouble", "1.7976931348623157e308", kPeriod, true,
-                    std::numeric_limits<double>::max()},
+        ReadingCase{"LargestDouble", "1.7976931348623157e308", kPeriod, true, std::numeric_limits<double>::max()},
         ReadingCase{"ManyZerosBeforeSmallExponent", "0.000001e-320", kPeriod, true, 0.0},
         ReadingCase{"Empty", "", kPeriod, false, 0.0},
         ReadingCase{"SpacesOnly", "   ", kPeriod, false, 0.0},
@@ -83,13 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"GroupInFraction", "1.000,000", kPeriod, false, 0.0},
         ReadingCase{"GroupWithoutDigitsBefore", ",100", kPeriod, false, 0.0},
         ReadingCase{"NoBreakSpaceAfterNumber", "5\u00A0", kCommaNoBreakSpace, false, 0.0},
-        ReadingCase{"NulByte",
-                    std::string("1\0"
-                                "2",
-                                3),
-                    kPeriod, false, 0.0},
+        ReadingCase{"NulByte", std::string("1\0" "2", 3), kPeriod, false, 0.0},
         ReadingCase{"InvalidUtf8", "1\xff", kPeriod, false, 0.0}),
     CaseName());
+// clang-format on
 
 // Digit groups as people type them: any space-like separator where the locale groups with
 // one, the ASCII apostrophe where it groups with U+2019; the groups rule itself unchanged.
@@ -135,6 +126,7 @@ TEST_P(DoubleNumberText, WritesFifteenSignificantDigits) {
     EXPECT_EQ(NumberText(GetParam().value, GetParam().format), GetParam().text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Values, DoubleNumberText,
     ::testing::Values(
@@ -154,6 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
         DoubleTextCase{"CommaLocale", 1234.5, kComma, " 1234,5"},
         DoubleTextCase{"CommaLocaleExponent", 2.5e20, kComma, " 2,5E+20"}),
     CaseName());
+// clang-format on
 
 struct SingleTextCase : NamedCase {
     float value;
@@ -166,16 +159,18 @@ TEST_P(SingleNumberText, WritesSevenSignificantDigits) {
     EXPECT_EQ(NumberText(GetParam().value, kPeriod), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, SingleNumberText,
-                         ::testing::Values(SingleTextCase{"Thousand", 1000.0f, " 1000"},
-                                           SingleTextCase{"SevenDigits", 1002.381f, " 1002.381"},
-                                           SingleTextCase{"Tenth", 0.1f, " 0.1"},
-                                           SingleTextCase{"LargestFixed", 9999999.0f, " 9999999"},
-                                           SingleTextCase{"SmallestExponentForm", 1e7f, " 1E+07"},
-                                           SingleTextCase{"LargestSingle",
-                                                          std::numeric_limits<float>::max(),
-                                                          " 3.402823E+38"}),
-                         CaseName());
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Values, SingleNumberText,
+    ::testing::Values(
+        SingleTextCase{"Thousand", 1000.0f, " 1000"},
+        SingleTextCase{"SevenDigits", 1002.381f, " 1002.381"},
+        SingleTextCase{"Tenth", 0.1f, " 0.1"},
+        SingleTextCase{"LargestFixed", 9999999.0f, " 9999999"},
+        SingleTextCase{"SmallestExponentForm", 1e7f, " 1E+07"},
+        SingleTextCase{"LargestSingle", std::numeric_limits<float>::max(), " 3.402823E+38"}),
+    CaseName());
+// clang-format on
 
 TEST(NumberText, WrittenTextReadsBackInTheSameLocale) {
     for (const NumberFormat& format : {kPeriod, kComma, kCommaNoBreakSpace}) {
@@ -205,27 +200,23 @@ TEST_P(CheckedArithmetic, RaisesTheFaultOfItsKind) {
 
 constexpr double kMax = std::numeric_limits<double>::max();
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Operations, CheckedArithmetic,
     ::testing::Values(
-        FaultCase{"DivisionByZero", [] { return CheckedDivide(1.0, 0.0); },
-                  FaultKind::DivisionByZero},
-        FaultCase{"ZeroByZero", [] { return CheckedDivide(0.0, 0.0); },
-                  FaultKind::InvalidOperation},
-        FaultCase{"ProductOverflow", [] { return CheckedMultiply(kMax, 2.0); },
-                  FaultKind::Overflow},
-        FaultCase{"SumOverflow", [] { return CheckedAdd(kMax, kMax); }, FaultKind::Overflow},
-        FaultCase{"QuotientOverflow", [] { return CheckedDivide(kMax, 0.5); }, FaultKind::Overflow},
-        FaultCase{"PowerOverflow", [] { return Power(10.0, 400.0); }, FaultKind::Overflow},
-        FaultCase{"ZeroToNegativePower", [] { return Power(0.0, -1.0); },
-                  FaultKind::DivisionByZero},
-        FaultCase{"RootOfNegative", [] { return Power(-1.0, 0.5); }, FaultKind::InvalidOperation},
-        FaultCase{"LogarithmOfZero", [] { return NaturalLog(0.0); }, FaultKind::DivisionByZero},
-        FaultCase{"LogarithmOfNegative", [] { return NaturalLog(-1.0); },
-                  FaultKind::InvalidOperation},
-        FaultCase{"TooLargeForSingle", [] { return static_cast<double>(RoundToSingle(1e39)); },
-                  FaultKind::Overflow}),
+        FaultCase{"DivisionByZero", [] {return CheckedDivide(1.0, 0.0);}, FaultKind::DivisionByZero},
+        FaultCase{"ZeroByZero", [] {return CheckedDivide(0.0, 0.0);}, FaultKind::InvalidOperation},
+        FaultCase{"ProductOverflow", [] {return CheckedMultiply(kMax, 2.0);}, FaultKind::Overflow},
+        FaultCase{"SumOverflow", [] {return CheckedAdd(kMax, kMax);}, FaultKind::Overflow},
+        FaultCase{"QuotientOverflow", [] {return CheckedDivide(kMax, 0.5);}, FaultKind::Overflow},
+        FaultCase{"PowerOverflow", [] {return Power(10.0, 400.0);}, FaultKind::Overflow},
+        FaultCase{"ZeroToNegativePower", [] {return Power(0.0, -1.0);}, FaultKind::DivisionByZero},
+        FaultCase{"RootOfNegative", [] {return Power(-1.0, 0.5);}, FaultKind::InvalidOperation},
+        FaultCase{"LogarithmOfZero", [] {return NaturalLog(0.0);}, FaultKind::DivisionByZero},
+        FaultCase{"LogarithmOfNegative", [] {return NaturalLog(-1.0);}, FaultKind::InvalidOperation},
+        FaultCase{"TooLargeForSingle", [] {return static_cast<double>(RoundToSingle(1e39));}, FaultKind::Overflow}),
     CaseName());
+// clang-format on
 
 TEST(CheckedArithmetic, UnderflowIsNoFault) {
     EXPECT_EQ(Power(10.0, -400.0), 0.0);

@@ -12,12 +12,7 @@
 namespace varnel {
 namespace {
 
-using testing::CaseName;
-using testing::kComma;
-using testing::kPeriod;
-using testing::NamedCase;
-
-using testing::FakeWindow;
+using namespace testing;
 
 TEST(NextSizeUnit, CyclesThroughTheSixUnits) {
     FakeWindow window("", "", "");
