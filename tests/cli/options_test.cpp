@@ -11,8 +11,7 @@
 namespace varnel::cli {
 namespace {
 
-using testing::CaseName;
-using testing::NamedCase;
+using namespace testing;
 
 // A command in one line: "press 'SIZE' 'LENGTH' 'RESISTANCE' SIZEUNIT LENGTHUNIT DG",
 // "batch 'FILE' DG" (D and G the separators), "help", "version" or "error: WHAT".

@@ -11,10 +11,7 @@
 namespace varnel::cli {
 namespace {
 
-using testing::CaseName;
-using testing::kComma;
-using testing::kPeriod;
-using testing::NamedCase;
+using namespace testing;
 
 constexpr bool kSolved = true;
 constexpr bool kAnswered = false;
