@@ -24,14 +24,14 @@ enum class OptionId {
     Locale
 };
 
-struct OptionSpec {
+struct KnownOption {
     std::string_view name;
     OptionId id;
     bool takesValue;
     bool pressOnly;  // gives a press what a schedule's rows give
 };
 
-constexpr std::array<OptionSpec, 9> kOptions{{
+constexpr std::array<KnownOption, 9> kOptions{{
     {"--help", OptionId::Help, false, false},
     {"--version", OptionId::Version, false, false},
     {"--batch", OptionId::Batch, false, false},
@@ -43,10 +43,10 @@ constexpr std::array<OptionSpec, 9> kOptions{{
     {"--locale", OptionId::Locale, true, false},
 }};
 
-const OptionSpec* FindOption(std::string_view name) {
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.name == name) {
-            return &spec;
+const KnownOption* FindOption(std::string_view name) {
+    for (const KnownOption& option : kOptions) {
+        if (option.name == name) {
+            return &option;
         }
     }
     return nullptr;
@@ -85,28 +85,28 @@ class CommandLineReader {
     // Applies one option; returns the command when it settles the command line.
     std::optional<Command> ReadOption(std::string_view argument) {
         std::size_t equals = argument.find('=');
-        const OptionSpec* spec = FindOption(argument.substr(0, equals));
-        if (spec == nullptr) {
+        const KnownOption* option = FindOption(argument.substr(0, equals));
+        if (option == nullptr) {
             return UsageError{"unrecognized option " + Quoted(argument)};
         }
-        std::string_view name = spec->name;
-        if (seen_[static_cast<std::size_t>(spec->id)]) {
+        std::string_view name = option->name;
+        if (seen_[static_cast<std::size_t>(option->id)]) {
             return UsageError{"option " + Quoted(name) + " given twice"};
         }
-        seen_[static_cast<std::size_t>(spec->id)] = true;
-        if (!spec->takesValue) {
+        seen_[static_cast<std::size_t>(option->id)] = true;
+        if (!option->takesValue) {
             if (equals != std::string_view::npos) {
                 return UsageError{"option " + Quoted(name) + " doesn't allow an argument"};
             }
-            return ApplyFlag(spec->id);
+            return ApplyFlag(option->id);
         }
         if (equals != std::string_view::npos) {
-            return ApplyValue(spec->id, argument.substr(equals + 1));
+            return ApplyValue(option->id, argument.substr(equals + 1));
         }
         if (next_ == arguments_.size()) {
             return UsageError{"option " + Quoted(name) + " requires an argument"};
         }
-        return ApplyValue(spec->id, arguments_[next_++]);
+        return ApplyValue(option->id, arguments_[next_++]);
     }
 
     std::optional<Command> ApplyFlag(OptionId id) {
@@ -167,9 +167,9 @@ class CommandLineReader {
 
     std::optional<UsageError> CheckCombination() {
         if (options_.batch) {
-            for (const OptionSpec& spec : kOptions) {
-                if (spec.pressOnly && seen_[static_cast<std::size_t>(spec.id)]) {
-                    return UsageError{"option " + Quoted(spec.name) +
+            for (const KnownOption& option : kOptions) {
+                if (option.pressOnly && seen_[static_cast<std::size_t>(option.id)]) {
+                    return UsageError{"option " + Quoted(option.name) +
                                       " cannot go with '--batch': the rows give it"};
                 }
             }
