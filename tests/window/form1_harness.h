@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -19,6 +20,14 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 namespace varnel::window::testing {
+
+// The colour of a widget's picture at a point in widget coordinates, on screens of any scale:
+// a pixel of the widget covers scale by scale pixels of the picture, sampled at its centre.
+inline QColor ColourAt(const QImage& picture, int x, int y) {
+    double scale = picture.devicePixelRatio();
+    return picture.pixelColor(static_cast<int>((x + 0.5) * scale),
+                              static_cast<int>((y + 0.5) * scale));
+}
 
 class Form1Harness : public ::testing::Test {
   protected:

@@ -11,6 +11,7 @@
 namespace varnel::window {
 namespace {
 
+using testing::ColourAt;
 using testing::Form1Harness;
 
 const QColor kCyan(0, 255, 255);
@@ -29,18 +30,11 @@ const ControlRow& Row(std::string_view name) {
     throw std::invalid_argument(std::string(name));
 }
 
-// The colour of the window's picture at a point in window coordinates, on screens of any
-// scale: a pixel of the window covers scale by scale pixels of the picture.
-QColor ColourAt(const QImage& picture, int x, int y) {
-    auto scale = static_cast<int>(picture.devicePixelRatio());
-    return picture.pixelColor(x * scale, y * scale);
-}
-
-// The scale the tests run at: 1 unless QT_SCALE_FACTOR sets another.
-int ScreenScale() {
+// The scale the tests run at: 1 unless QT_SCALE_FACTOR sets another, such as 1.25.
+double ScreenScale() {
     bool isSet = false;
-    int scale = qEnvironmentVariableIntValue("QT_SCALE_FACTOR", &isSet);
-    return isSet ? scale : 1;
+    double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&isSet);
+    return isSet ? scale : 1.0;
 }
 
 class Look : public Form1Harness {
@@ -51,7 +45,7 @@ class Look : public Form1Harness {
 TEST_F(Look, PictureHasTheDevicePixelsOfTheScale) {
     QImage picture = form->grab().toImage();
     EXPECT_EQ(picture.size(), QSize(441, 417) * ScreenScale());
-    EXPECT_EQ(picture.devicePixelRatio(), ScreenScale());
+    EXPECT_DOUBLE_EQ(picture.devicePixelRatio(), ScreenScale());
 }
 
 TEST_F(Look, WindowIsTheClientAreaOfTheTable) {
