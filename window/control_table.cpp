@@ -5,6 +5,8 @@ namespace varnel::window {
 using enum ControlKind;
 using enum ControlColour;
 
+// The controls keep their names, Command1 to Command3 and Label1 to Label9 included, as users
+// and their documents have always known them; do not rename.
 const std::array<ControlRow, 20> kControlTable{{
     {"Label1", CentredLabel, 0, 120, 6615, 495, "VARNEL", 18, Default, 0, {}},
     {"Label9", CentredLabel, 0, 720, 6615, 255, "FOR COPPER CONDUCTORS", 0, Default, 16, {}},
@@ -23,6 +25,8 @@ const std::array<ControlRow, 20> kControlTable{{
     {"Label2", Label, 480, 1680, 1575, 375, "WIRE SIZE", 13.5, CyanBack, 2, {}},
     {"Label4", Label, 3480, 1680, 2055, 375, "UNITS", 13.5, CyanBack, 8, {}},
     {"WIRESIZE", TextBox, 480, 2160, 1335, 375, {}, 0, Default, 1, "WIRE SIZE"},
+    // "Guage (AWG - U.S.)" is kept as users and their documents have always known it; do not
+    // correct it.
     {"WIREUNIT", UnitBox, 2280, 2160, 2055, 375, "Guage (AWG - U.S.)", 0, Default, 7,
      "WIRE SIZE UNITS"},
     {"Command2", Button, 4440, 2040, 1575, 615, "CHANGE", 13.5, Default, 14,

@@ -13,10 +13,12 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <algorithm>
+#include <array>
 #include <limits>
+#include <stdexcept>
+#include <utility>
 #include <vector>
 
-#include "control_table.h"
 #include "units.h"
 
 namespace varnel::window {
@@ -71,7 +73,6 @@ QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
 QWidget* CreatePanel(const ControlRow& row, QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    panel->setLineWidth(1);
     if (row.colour == ControlColour::CyanFill) {
         PaintBackground(panel, kCyan);
     }
@@ -80,7 +81,6 @@ QWidget* CreatePanel(const ControlRow& row, QWidget* parent) {
 
 QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
     auto* textBox = new QLineEdit(ToQString(row.text), parent);
-    textBox->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     textBox->setMaxLength(std::numeric_limits<int>::max());
     textBox->setReadOnly(row.kind == ControlKind::UnitBox);
     return textBox;
@@ -88,8 +88,6 @@ QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
 
 QWidget* CreateButton(const ControlRow& row, QWidget* parent) {
     auto* button = new QPushButton(ToQString(row.text), parent);
-    button->setAutoDefault(false);
-    button->setDefault(false);
     if (row.colour == ControlColour::RedFace) {
         PaintFace(button, kRed);
     }
@@ -124,21 +122,58 @@ void PlaceControl(QWidget* control, const ControlRow& row) {
     }
 }
 
+using BuiltControls = std::map<std::string_view, QWidget*>;
+
+// The control of that name among those built, of the kind the window needs; a table without
+// it cannot make the window.
+template <typename Control>
+Control* Require(const BuiltControls& built, std::string_view name) {
+    auto found = built.find(name);
+    auto* control = found == built.end() ? nullptr : qobject_cast<Control*>(found->second);
+    if (control == nullptr) {
+        throw std::logic_error("Form1 needs the control " + std::string(name) +
+                               " in its control table, of the kind it has there");
+    }
+    return control;
+}
+
 bool TakesFocus(const ControlRow& row) {
     return row.kind == ControlKind::TextBox || row.kind == ControlKind::UnitBox ||
            row.kind == ControlKind::Button;
 }
 
 // The controls that take the focus, in their tab order.
-std::vector<const ControlRow*> FocusOrder() {
+std::vector<const ControlRow*> FocusOrder(std::span<const ControlRow> table) {
     std::vector<const ControlRow*> order;
-    for (const ControlRow& row : kControlTable) {
+    for (const ControlRow& row : table) {
         if (TakesFocus(row)) {
             order.push_back(&row);
         }
     }
     std::ranges::sort(order, {}, &ControlRow::tabIndex);
     return order;
+}
+
+void StackInDrawingOrder(const BuiltControls& built) {
+    for (auto name = kDrawingOrderTopFirst.rbegin(); name != kDrawingOrderTopFirst.rend(); ++name) {
+        Require<QWidget>(built, *name)->raise();
+    }
+}
+
+// The controls that take the focus lie above the labels and panels and are tabbed through in
+// the table's order, the first of them holding the focus when the window opens.
+void OrderFocus(std::span<const ControlRow> table, const BuiltControls& built) {
+    std::vector<const ControlRow*> focusOrder = FocusOrder(table);
+    QWidget* previous = nullptr;
+    for (const ControlRow* row : focusOrder) {
+        QWidget* control = built.at(row->name);
+        control->raise();
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+    built.at(focusOrder.front()->name)->setFocus();
 }
 
 // The window's icon, read as the PNG it is: telling the reader the format spares it loading
@@ -174,7 +209,9 @@ NumberFormat NumberFormatOf(const QLocale& locale) {
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
 
-Form1::Form1(const QLocale& locale, QWidget* parent)
+Form1::Form1(const QLocale& locale, QWidget* parent) : Form1(kControlTable, locale, parent) {}
+
+Form1::Form1(std::span<const ControlRow> table, const QLocale& locale, QWidget* parent)
     : QWidget(parent),
       numberFormat_(NumberFormatOf(locale)),
       presenter_([this](const QString& text) { ShowMessageBox(text); }) {
@@ -182,7 +219,7 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     setWindowTitle(QStringLiteral("Varnel"));
     setWindowIcon(LoadIcon());
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
-    BuildControls();
+    BuildControls(table);
     ConnectButtons();
 }
 
@@ -190,33 +227,33 @@ void Form1::setMessagePresenter(MessagePresenter presenter) {
     presenter_ = std::move(presenter);
 }
 
-void Form1::BuildControls() {
-    for (const ControlRow& row : kControlTable) {
-        PlaceControl(CreateControl(row, this), row);
+void Form1::BuildControls(std::span<const ControlRow> table) {
+    BuiltControls built;
+    for (const ControlRow& row : table) {
+        QWidget* control = CreateControl(row, this);
+        PlaceControl(control, row);
+        built.emplace(row.name, control);
     }
-    for (auto name = kDrawingOrderTopFirst.rbegin(); name != kDrawingOrderTopFirst.rend(); ++name) {
-        findChild<QWidget*>(ToQString(*name))->raise();
-    }
-    std::vector<const ControlRow*> focusOrder = FocusOrder();
-    QWidget* previous = nullptr;
-    for (const ControlRow* row : focusOrder) {
-        auto* control = findChild<QWidget*>(ToQString(row->name));
-        control->raise();
-        if (previous != nullptr) {
-            setTabOrder(previous, control);
-        }
-        previous = control;
-    }
-    findChild<QWidget*>(ToQString(focusOrder.front()->name))->setFocus();
+    TakeControls(built);
+    StackInDrawingOrder(built);
+    OrderFocus(table, built);
+}
+
+void Form1::TakeControls(const BuiltControls& built) {
+    wireSize_ = Require<QLineEdit>(built, WIRESIZE);
+    wireLength_ = Require<QLineEdit>(built, WIRELENGTH);
+    resistance_ = Require<QLineEdit>(built, RESISTANCE);
+    wireUnit_ = Require<QLineEdit>(built, WIREUNIT);
+    lengthUnit_ = Require<QLineEdit>(built, LENGTHUNIT);
+    command1_ = Require<QPushButton>(built, "Command1");
+    command2_ = Require<QPushButton>(built, "Command2");
+    command3_ = Require<QPushButton>(built, "Command3");
 }
 
 void Form1::ConnectButtons() {
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &Form1::Command1_Click);
-    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
-            &Form1::Command2_Click);
-    connect(findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this,
-            &Form1::Command3_Click);
+    connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(command3_, &QPushButton::clicked, this, &Form1::Command3_Click);
 }
 
 void Form1::Command1_Click() {
@@ -236,7 +273,18 @@ void Form1::Command3_Click() {
 }
 
 QLineEdit* Form1::Field(std::string_view name) const {
-    return findChild<QLineEdit*>(ToQString(name), Qt::FindDirectChildrenOnly);
+    const std::array<std::pair<std::string_view, QLineEdit*>, 5> fields{{
+        {WIRESIZE, wireSize_},
+        {WIRELENGTH, wireLength_},
+        {RESISTANCE, resistance_},
+        {WIREUNIT, wireUnit_},
+        {LENGTHUNIT, lengthUnit_},
+    }};
+    auto found = std::ranges::find(fields, name, &std::pair<std::string_view, QLineEdit*>::first);
+    if (found == fields.end()) {
+        throw std::logic_error("Form1 has no field " + std::string(name));
+    }
+    return found->second;
 }
 
 std::string Form1::GetFieldText(std::string_view field) const {

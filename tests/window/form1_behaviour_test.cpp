@@ -3,7 +3,11 @@
 #include <QClipboard>
 #include <QMessageBox>
 #include <QTimer>
+#include <algorithm>
+#include <iterator>
 #include <ostream>
+#include <stdexcept>
+#include <vector>
 
 #include "application_identity.h"
 #include "form1_harness.h"
@@ -221,6 +225,18 @@ TEST(MessageBox, ShowsTheRealModalBoxAndReturnsWhenDismissed) {
     EXPECT_EQ(buttons, QMessageBox::Ok);
     EXPECT_EQ(role, QAccessible::AlertMessage);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(ControlTable, WithoutAControlStopsTheWindowNamingIt) {
+    std::vector<ControlRow> table;
+    std::ranges::copy_if(kControlTable, std::back_inserter(table),
+                         [](const ControlRow& row) { return row.name != "Command3"; });
+    try {
+        Form1 form(table, QLocale::c());
+        ADD_FAILURE() << "the window was built without Command3";
+    } catch (const std::logic_error& error) {
+        EXPECT_NE(std::string(error.what()).find("Command3"), std::string::npos) << error.what();
+    }
 }
 
 TEST(Application, CarriesItsNameVersionAndDesktopEntry) {
