@@ -2,11 +2,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QFrame>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
@@ -14,11 +14,11 @@
 #include <QStyleFactory>
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
+#include "text_box.h"
 #include "units.h"
 
 namespace varnel::window {
@@ -80,8 +80,7 @@ QWidget* CreatePanel(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
-    auto* textBox = new QLineEdit(ToQString(row.text), parent);
-    textBox->setMaxLength(std::numeric_limits<int>::max());
+    auto* textBox = new TextBox(ToQString(row.text), parent);
     textBox->setReadOnly(row.kind == ControlKind::UnitBox);
     return textBox;
 }
@@ -176,6 +175,23 @@ void OrderFocus(std::span<const ControlRow> table, const BuiltControls& built) {
     built.at(focusOrder.front()->name)->setFocus();
 }
 
+// The names the unit boxes can show: every unit's name and the boxes' first texts.
+QStringList UnitNames(std::span<const ControlRow> table) {
+    QStringList names;
+    for (std::string_view name : SIZE_UNIT_NAMES) {
+        names << ToQString(name);
+    }
+    for (std::string_view name : LENGTH_UNIT_NAMES) {
+        names << ToQString(name);
+    }
+    for (const ControlRow& row : table) {
+        if (row.kind == ControlKind::UnitBox) {
+            names << ToQString(row.text);
+        }
+    }
+    return names;
+}
+
 // The window's icon, read as the PNG it is: telling the reader the format spares it loading
 // every image plugin to find out.
 QIcon LoadIcon() {
@@ -214,17 +230,27 @@ Form1::Form1(const QLocale& locale, QWidget* parent) : Form1(kControlTable, loca
 Form1::Form1(std::span<const ControlRow> table, const QLocale& locale, QWidget* parent)
     : QWidget(parent),
       numberFormat_(NumberFormatOf(locale)),
-      presenter_([this](const QString& text) { ShowMessageBox(text); }) {
+      presenter_([this](const QString& text) { ShowMessageBox(text); }),
+      unitNames_(UnitNames(table)) {
     ExposeForm1AsWindow();
     setWindowTitle(QStringLiteral("Varnel"));
     setWindowIcon(LoadIcon());
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     BuildControls(table);
+    FitUnitFaces();
     ConnectButtons();
 }
 
 void Form1::setMessagePresenter(MessagePresenter presenter) {
     presenter_ = std::move(presenter);
+}
+
+// The desktop may change its font while the window is open.
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        FitUnitFaces();
+    }
 }
 
 void Form1::BuildControls(std::span<const ControlRow> table) {
@@ -240,11 +266,11 @@ void Form1::BuildControls(std::span<const ControlRow> table) {
 }
 
 void Form1::TakeControls(const BuiltControls& built) {
-    wireSize_ = Require<QLineEdit>(built, WIRESIZE);
-    wireLength_ = Require<QLineEdit>(built, WIRELENGTH);
-    resistance_ = Require<QLineEdit>(built, RESISTANCE);
-    wireUnit_ = Require<QLineEdit>(built, WIREUNIT);
-    lengthUnit_ = Require<QLineEdit>(built, LENGTHUNIT);
+    wireSize_ = Require<TextBox>(built, WIRESIZE);
+    wireLength_ = Require<TextBox>(built, WIRELENGTH);
+    resistance_ = Require<TextBox>(built, RESISTANCE);
+    wireUnit_ = Require<TextBox>(built, WIREUNIT);
+    lengthUnit_ = Require<TextBox>(built, LENGTHUNIT);
     command1_ = Require<QPushButton>(built, "Command1");
     command2_ = Require<QPushButton>(built, "Command2");
     command3_ = Require<QPushButton>(built, "Command3");
@@ -254,6 +280,14 @@ void Form1::ConnectButtons() {
     connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(command3_, &QPushButton::clicked, this, &Form1::Command3_Click);
+}
+
+// The unit boxes take the largest face, up to the window's, in which every unit name is
+// shown whole.
+void Form1::FitUnitFaces() {
+    for (TextBox* unitBox : {wireUnit_, lengthUnit_}) {
+        unitBox->FitFaceTo(unitNames_, font());
+    }
 }
 
 void Form1::Command1_Click() {
@@ -272,15 +306,15 @@ void Form1::Command3_Click() {
     NextLengthUnit(state_, *this);
 }
 
-QLineEdit* Form1::Field(std::string_view name) const {
-    const std::array<std::pair<std::string_view, QLineEdit*>, 5> fields{{
+TextBox* Form1::Field(std::string_view name) const {
+    const std::array<std::pair<std::string_view, TextBox*>, 5> fields{{
         {WIRESIZE, wireSize_},
         {WIRELENGTH, wireLength_},
         {RESISTANCE, resistance_},
         {WIREUNIT, wireUnit_},
         {LENGTHUNIT, lengthUnit_},
     }};
-    auto found = std::ranges::find(fields, name, &std::pair<std::string_view, QLineEdit*>::first);
+    auto found = std::ranges::find(fields, name, &std::pair<std::string_view, TextBox*>::first);
     if (found == fields.end()) {
         throw std::logic_error("Form1 has no field " + std::string(name));
     }
@@ -292,7 +326,7 @@ std::string Form1::GetFieldText(std::string_view field) const {
 }
 
 void Form1::SetFieldText(std::string_view field, const std::string& text) {
-    Field(field)->setText(QString::fromStdString(text));
+    Field(field)->ShowFromStart(QString::fromStdString(text));
 }
 
 void Form1::ShowMessage(const std::string& text) {

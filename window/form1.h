@@ -11,6 +11,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -22,10 +23,11 @@
 #include "control_table.h"
 #include "numeric_text.h"
 
-class QLineEdit;
 class QPushButton;
 
 namespace varnel::window {
+
+class TextBox;
 
 // The caption of every message box: the application's title.
 inline constexpr std::string_view kMessageCaption = "VARNEL";
@@ -56,10 +58,14 @@ class Form1 : public QWidget, private FieldAccess, private MessageSink {
     // modal box over this window captioned "VARNEL" with one OK button.
     void setMessagePresenter(MessagePresenter presenter);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void BuildControls(std::span<const ControlRow> table);
     void TakeControls(const std::map<std::string_view, QWidget*>& built);
     void ConnectButtons();
+    void FitUnitFaces();
 
     // The handlers keep their names Command1_Click to Command3_Click as the buttons keep
     // theirs.
@@ -72,20 +78,22 @@ class Form1 : public QWidget, private FieldAccess, private MessageSink {
     void ShowMessage(const std::string& text) override;
 
     void ShowMessageBox(const QString& text);
-    QLineEdit* Field(std::string_view name) const;
+    TextBox* Field(std::string_view name) const;
 
     CalculatorState state_;
     NumberFormat numberFormat_;
     MessagePresenter presenter_;
 
-    QLineEdit* wireSize_ = nullptr;
-    QLineEdit* wireLength_ = nullptr;
-    QLineEdit* resistance_ = nullptr;
-    QLineEdit* wireUnit_ = nullptr;
-    QLineEdit* lengthUnit_ = nullptr;
+    TextBox* wireSize_ = nullptr;
+    TextBox* wireLength_ = nullptr;
+    TextBox* resistance_ = nullptr;
+    TextBox* wireUnit_ = nullptr;
+    TextBox* lengthUnit_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QPushButton* command3_ = nullptr;
+
+    QStringList unitNames_;
 };
 
 }  // namespace varnel::window

@@ -16,6 +16,7 @@ namespace varnel::window {
 namespace {
 
 using testing::Form1Harness;
+using testing::ShowsWhole;
 
 class Presses : public Form1Harness {};
 
@@ -110,6 +111,114 @@ TEST_F(Presses, WindowGoesOnAfterAFault) {
     Type("WIRESIZE", "10");
     Click("Command1");
     EXPECT_EQ(Text("RESISTANCE"), " 0.000999933931240995");
+}
+
+struct ResultCase {
+    const char* name;
+    int sizeUnitSteps;
+    const char* wireSize;
+    const char* length;
+    const char* resistance;
+    const char* field;
+    const char* result;
+    bool shownWhole;
+    friend void PrintTo(const ResultCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class Results : public Form1Harness, public ::testing::WithParamInterface<ResultCase> {};
+
+TEST_P(Results, ShowFromTheirStartAndWholeInTheToolTipWhenWiderThanTheBox) {
+    for (int step = 0; step < GetParam().sizeUnitSteps; ++step) {
+        Click("Command2");
+    }
+    Type("WIRESIZE", GetParam().wireSize);
+    Type("WIRELENGTH", GetParam().length);
+    Type("RESISTANCE", GetParam().resistance);
+    Click("Command1");
+    QLineEdit* box = Field(GetParam().field);
+    ASSERT_EQ(box->text(), GetParam().result);
+    EXPECT_EQ(box->cursorPosition(), 0);
+    EXPECT_EQ(ShowsWhole(box), GetParam().shownWhole);
+    EXPECT_EQ(box->toolTip(), GetParam().shownWhole ? QString() : box->text());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SolvePaths, Results, ::testing::Values(
+    ResultCase{"Resistance", 0, "10", "1000", "", "RESISTANCE", " 0.999933931240995", true},
+    ResultCase{"LengthInFeet", 0, "10", "", "1", "WIRELENGTH", " 1000.066", true},
+    ResultCase{"WireSizeInAwg", 0, "", "1000", "1", "WIRESIZE", " 10.0015539455252", false},
+    ResultCase{"WireSizeInCircularMils", 1, "", "1000", "1", "WIRESIZE", " 10379.9253759384", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(Form1Harness, ToolTipFollowsTypingAndTheFont) {
+    Type("WIRELENGTH", "1000");
+    EXPECT_EQ(Field("WIRELENGTH")->toolTip(), "");
+    EXPECT_EQ(Field("WIRELENGTH")->cursorPosition(), 4) << "typing keeps the caret at the end";
+    Type("WIRELENGTH", "0000000000000000");
+    EXPECT_EQ(Field("WIRELENGTH")->toolTip(), Text("WIRELENGTH"));
+    for (int press = 0; press < 16; ++press) {
+        QTest::keyClick(Field("WIRELENGTH"), Qt::Key_Backspace);
+    }
+    EXPECT_EQ(Field("WIRELENGTH")->toolTip(), "");
+    QFont large = Field("WIRELENGTH")->font();
+    large.setPointSize(40);
+    Field("WIRELENGTH")->setFont(large);
+    EXPECT_EQ(Field("WIRELENGTH")->toolTip(), "1000");
+}
+
+enum class PasteBy { CtrlV, ShiftInsert, ContextMenu };
+
+struct PasteCase {
+    const char* name;
+    const char* typed;
+    int caret;
+    const char* clipboard;
+    PasteBy by;
+    const char* arrives;
+    friend void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class Pastes : public Form1Harness, public ::testing::WithParamInterface<PasteCase> {
+  protected:
+    void Paste(QLineEdit* box, PasteBy by) {
+        switch (by) {
+            case PasteBy::CtrlV:
+                return QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            case PasteBy::ShiftInsert:
+                return QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+            case PasteBy::ContextMenu:
+                return box->paste();
+        }
+    }
+};
+
+TEST_P(Pastes, KeepTheFirstLineOfTheClipboard) {
+    Type("WIRELENGTH", GetParam().typed);
+    Field("WIRELENGTH")->setCursorPosition(GetParam().caret);
+    QApplication::clipboard()->setText(QString::fromLatin1(GetParam().clipboard));
+    Paste(Field("WIRELENGTH"), GetParam().by);
+    EXPECT_EQ(Text("WIRELENGTH"), GetParam().arrives);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SpreadsheetCells, Pastes, ::testing::Values(
+    PasteCase{"CellEndingInLf", "", 0, "1000\n", PasteBy::CtrlV, "1000"},
+    PasteCase{"CellEndingInCrLf", "", 0, "1000\r\n", PasteBy::CtrlV, "1000"},
+    PasteCase{"CellEndingInCr", "", 0, "1000\r", PasteBy::CtrlV, "1000"},
+    PasteCase{"TwoLinesKeepTheFirst", "", 0, "1000\n2000\n", PasteBy::CtrlV, "1000"},
+    PasteCase{"CellWithATabKeepsTheTab", "", 0, "1000\t\r\n", PasteBy::CtrlV, "1000\t"},
+    PasteCase{"IntoTheMiddleKeepsBothSides", "10", 1, "5\r\n6", PasteBy::CtrlV, "150"},
+    PasteCase{"ByShiftInsert", "", 0, "1000\n", PasteBy::ShiftInsert, "1000"},
+    PasteCase{"ByTheContextMenu", "", 0, "1000\n", PasteBy::ContextMenu, "1000"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(Form1Harness, LongCellArrivesWhole) {
+    QString cell(40000, u'1');
+    QApplication::clipboard()->setText(cell + QStringLiteral("\n"));
+    QTest::keyClick(Field("WIRELENGTH"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text("WIRELENGTH"), cell);
 }
 
 class Keyboard : public Form1Harness {};

@@ -13,6 +13,7 @@ namespace {
 
 using testing::ColourAt;
 using testing::Form1Harness;
+using testing::ShowsWhole;
 
 const QColor kCyan(0, 255, 255);
 
@@ -53,6 +54,14 @@ TEST_F(Look, WindowIsTheClientAreaOfTheTable) {
     EXPECT_EQ(form->size(), QSize(441, 417));
     EXPECT_FALSE(form->windowIcon().isNull());
     EXPECT_EQ(form->windowIcon().availableSizes().value(0), QSize(64, 64));
+}
+
+TEST_F(Look, TextBoxesAndTheSubtitleUseAProportionalFace) {
+    for (const char* name :
+         {"WIRESIZE", "WIREUNIT", "WIRELENGTH", "LENGTHUNIT", "RESISTANCE", "Label9"}) {
+        QFontInfo used(Control(name)->font());
+        EXPECT_FALSE(used.fixedPitch()) << name << " is drawn in " << used.family().toStdString();
+    }
 }
 
 TEST_F(Look, EachControlStandsWhereTheTablePutsIt) {
@@ -146,6 +155,48 @@ std::vector<ControlRow> LabelsAndButtons() {
 
 INSTANTIATE_TEST_SUITE_P(LabelsAndButtons, Texts, ::testing::ValuesIn(LabelsAndButtons()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct UnitNameCase {
+    const char* name;
+    const char* button;
+    int presses;
+    const char* box;
+    const char* text;
+    friend void PrintTo(const UnitNameCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class UnitNames : public Look, public ::testing::WithParamInterface<UnitNameCase> {};
+
+TEST_P(UnitNames, AreShownWholeInTheirBox) {
+    for (int press = 0; press < GetParam().presses; ++press) {
+        Click(GetParam().button);
+    }
+    QLineEdit* box = Field(GetParam().box);
+    ASSERT_EQ(box->text(), GetParam().text);
+    QFontInfo used(box->font());
+    EXPECT_TRUE(ShowsWhole(box)) << "in " << used.family().toStdString() << " at "
+                                 << used.pointSizeF() << " pt";
+    EXPECT_LE(used.pointSizeF(), QFontInfo(form->font()).pointSizeF());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Units, UnitNames, ::testing::Values(
+    UnitNameCase{"FirstGauge", "Command2", 0, "WIREUNIT", "Guage (AWG - U.S.)"},
+    UnitNameCase{"CircularMils", "Command2", 1, "WIREUNIT", "CIRCULAR MILS"},
+    UnitNameCase{"SquareInches", "Command2", 2, "WIREUNIT", "SQUARE INCHES"},
+    UnitNameCase{"SquareMils", "Command2", 3, "WIREUNIT", "SQUARE MILS"},
+    UnitNameCase{"Kcmil", "Command2", 4, "WIREUNIT", "KCMIL or MCM"},
+    UnitNameCase{"SquareMillimeters", "Command2", 5, "WIREUNIT", "SQUARE MILLIMETERS"},
+    UnitNameCase{"GaugeAfterACycle", "Command2", 6, "WIREUNIT", "GUAGE(AWG - U.S.)"},
+    UnitNameCase{"Feet", "Command3", 0, "LENGTHUNIT", "FEET"},
+    UnitNameCase{"Meters", "Command3", 1, "LENGTHUNIT", "METERS"},
+    UnitNameCase{"Inches", "Command3", 2, "LENGTHUNIT", "INCHES"},
+    UnitNameCase{"Centimeters", "Command3", 3, "LENGTHUNIT", "CENTIMETERS"},
+    UnitNameCase{"Yards", "Command3", 4, "LENGTHUNIT", "YARDS"},
+    UnitNameCase{"Miles", "Command3", 5, "LENGTHUNIT", "MILES"},
+    UnitNameCase{"Kilometers", "Command3", 6, "LENGTHUNIT", "KILOMETERS"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace varnel::window
