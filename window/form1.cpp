@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
-#include <QStyle>
 #include <QStyleFactory>
 #include <algorithm>
 #include <array>
@@ -18,6 +17,9 @@
 #include <utility>
 #include <vector>
 
+#include "contrast.h"
+#include "focus_mark_style.h"
+#include "rgb_qcolor.h"
 #include "text_box.h"
 #include "units.h"
 
@@ -46,30 +48,6 @@ void PaintBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-// A graphical button: a flat face of its own colour inside a bevelled edge, which the
-// classic style draws from the button colour of the palette without a gradient. Where Qt
-// lacks that style, the system's style shades the face in the same colour.
-void PaintFace(QPushButton* button, const QColor& colour) {
-    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
-        classic->setParent(button);
-        button->setStyle(classic);
-    }
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, colour);
-    button->setPalette(palette);
-}
-
-QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
-    auto* label = new QLabel(ToQString(row.text), parent);
-    Qt::Alignment horizontal =
-        row.kind == ControlKind::CentredLabel ? Qt::AlignHCenter : Qt::AlignLeft;
-    label->setAlignment(horizontal | Qt::AlignTop);
-    if (row.colour == ControlColour::CyanBack) {
-        PaintBackground(label, kCyan);
-    }
-    return label;
-}
-
 QWidget* CreatePanel(const ControlRow& row, QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -79,17 +57,42 @@ QWidget* CreatePanel(const ControlRow& row, QWidget* parent) {
     return panel;
 }
 
+// Gives a control a style of its own, which goes with the control.
+void UseOwnStyle(QWidget* control, QStyle* style) {
+    style->setParent(control);
+    control->setStyle(style);
+}
+
+QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
+    auto* label = new QLabel(ToQString(row.text), parent);
+    Qt::Alignment horizontal =
+        row.kind == ControlKind::CentredLabel ? Qt::AlignHCenter : Qt::AlignLeft;
+    label->setAlignment(horizontal | Qt::AlignTop);
+    label->setAutoFillBackground(row.colour == ControlColour::CyanBack);
+    return label;
+}
+
 QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
     auto* textBox = new TextBox(ToQString(row.text), parent);
     textBox->setReadOnly(row.kind == ControlKind::UnitBox);
+    UseOwnStyle(textBox, new FocusMarkStyle());
     return textBox;
+}
+
+// A graphical button (the red CALCULATE) is a flat face of its own colour inside a bevelled
+// edge, which the classic style draws from the button colour of the palette without a
+// gradient; where Qt lacks that style, the system's style shades the face in the same colour.
+// The other buttons are drawn in the system's style.
+QStyle* ButtonStyle(const ControlRow& row) {
+    QStyle* base = row.colour == ControlColour::RedFace
+                       ? QStyleFactory::create(QStringLiteral("Windows"))
+                       : nullptr;
+    return new FocusMarkStyle(base);
 }
 
 QWidget* CreateButton(const ControlRow& row, QWidget* parent) {
     auto* button = new QPushButton(ToQString(row.text), parent);
-    if (row.colour == ControlColour::RedFace) {
-        PaintFace(button, kRed);
-    }
+    UseOwnStyle(button, ButtonStyle(row));
     return button;
 }
 
@@ -235,8 +238,13 @@ Form1::Form1(std::span<const ControlRow> table, const QLocale& locale, QWidget* 
     ExposeForm1AsWindow();
     setWindowTitle(QStringLiteral("Varnel"));
     setWindowIcon(LoadIcon());
+    // A window of fixed size: it can be minimised and closed but offers no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     BuildControls(table);
+    ShowTextReadably();
     FitUnitFaces();
     ConnectButtons();
 }
@@ -245,10 +253,12 @@ void Form1::setMessagePresenter(MessagePresenter presenter) {
     presenter_ = std::move(presenter);
 }
 
-// The desktop may change its font while the window is open.
+// The desktop may change its colours or its font while the window is open.
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
+    if (event->type() == QEvent::PaletteChange) {
+        ShowTextReadably();
+    } else if (event->type() == QEvent::FontChange) {
         FitUnitFaces();
     }
 }
@@ -259,10 +269,20 @@ void Form1::BuildControls(std::span<const ControlRow> table) {
         QWidget* control = CreateControl(row, this);
         PlaceControl(control, row);
         built.emplace(row.name, control);
+        KeepTint(row, control);
     }
     TakeControls(built);
     StackInDrawingOrder(built);
     OrderFocus(table, built);
+}
+
+// Text on the table's cyan and red is given its colours by ShowTextReadably.
+void Form1::KeepTint(const ControlRow& row, QWidget* control) {
+    if (row.colour == ControlColour::CyanBack) {
+        tintedTexts_.push_back({control, QPalette::Window, kCyan, QPalette::WindowText});
+    } else if (row.colour == ControlColour::RedFace) {
+        tintedTexts_.push_back({control, QPalette::Button, kRed, QPalette::ButtonText});
+    }
 }
 
 void Form1::TakeControls(const BuiltControls& built) {
@@ -280,6 +300,18 @@ void Form1::ConnectButtons() {
     connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(command3_, &QPushButton::clicked, this, &Form1::Command3_Click);
+}
+
+// Text on the table's cyan and red keeps the system's text colour where that reads on it,
+// and is black otherwise: on a dark desktop, white text on cyan would give 1.25:1.
+void Form1::ShowTextReadably() {
+    for (const TintedText& tinted : tintedTexts_) {
+        QPalette colours = tinted.control->palette();
+        colours.setColor(tinted.backgroundRole, tinted.background);
+        Rgb text = ReadableText(ToRgb(palette().color(tinted.textRole)), ToRgb(tinted.background));
+        colours.setColor(tinted.textRole, ToQColor(text));
+        tinted.control->setPalette(colours);
+    }
 }
 
 // The unit boxes take the largest face, up to the window's, in which every unit name is

@@ -9,7 +9,9 @@
 // of the calculation lives here.
 #pragma once
 
+#include <QColor>
 #include <QLocale>
+#include <QPalette>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -18,6 +20,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calculator.h"
 #include "control_table.h"
@@ -62,9 +65,19 @@ class Form1 : public QWidget, private FieldAccess, private MessageSink {
     void changeEvent(QEvent* event) override;
 
   private:
+    // A control whose text stands on one of the table's fixed colours.
+    struct TintedText {
+        QWidget* control;
+        QPalette::ColorRole backgroundRole;
+        QColor background;
+        QPalette::ColorRole textRole;
+    };
+
     void BuildControls(std::span<const ControlRow> table);
+    void KeepTint(const ControlRow& row, QWidget* control);
     void TakeControls(const std::map<std::string_view, QWidget*>& built);
     void ConnectButtons();
+    void ShowTextReadably();
     void FitUnitFaces();
 
     // The handlers keep their names Command1_Click to Command3_Click as the buttons keep
@@ -93,6 +106,7 @@ class Form1 : public QWidget, private FieldAccess, private MessageSink {
     QPushButton* command2_ = nullptr;
     QPushButton* command3_ = nullptr;
 
+    std::vector<TintedText> tintedTexts_;
     QStringList unitNames_;
 };
 

@@ -56,6 +56,12 @@ TEST_F(Look, WindowIsTheClientAreaOfTheTable) {
     EXPECT_EQ(form->windowIcon().availableSizes().value(0), QSize(64, 64));
 }
 
+TEST_F(Look, FixedWindowOffersMinimiseAndCloseButNoMaximise) {
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
 TEST_F(Look, TextBoxesAndTheSubtitleUseAProportionalFace) {
     for (const char* name :
          {"WIRESIZE", "WIREUNIT", "WIRELENGTH", "LENGTHUNIT", "RESISTANCE", "Label9"}) {
