@@ -48,9 +48,15 @@ void PaintBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+// A band behind a row: a panel with an outline in the window-text colour. It only groups the
+// row for the eye.
+class Panel : public QFrame {
+  public:
+    explicit Panel(QWidget* parent) : QFrame(parent) { setFrameStyle(QFrame::Box | QFrame::Plain); }
+};
+
 QWidget* CreatePanel(const ControlRow& row, QWidget* parent) {
-    auto* panel = new QFrame(parent);
-    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    auto* panel = new Panel(parent);
     if (row.colour == ControlColour::CyanFill) {
         PaintBackground(panel, kCyan);
     }
@@ -156,6 +162,15 @@ std::vector<const ControlRow*> FocusOrder(std::span<const ControlRow> table) {
     return order;
 }
 
+// Each text box is labelled, for screen readers, by the label of its row.
+void LabelTextBoxes(std::span<const ControlRow> table, const BuiltControls& built) {
+    for (const ControlRow& row : table) {
+        if (!row.labelledBy.empty()) {
+            Require<QLabel>(built, row.labelledBy)->setBuddy(built.at(row.name));
+        }
+    }
+}
+
 void StackInDrawingOrder(const BuiltControls& built) {
     for (auto name = kDrawingOrderTopFirst.rbegin(); name != kDrawingOrderTopFirst.rend(); ++name) {
         Require<QWidget>(built, *name)->raise();
@@ -204,16 +219,52 @@ QIcon LoadIcon() {
 }
 
 // Screen readers meet Form1 as a window named by its caption; a plain top-level widget would
-// otherwise be announced as a nameless filler.
-QAccessibleInterface* AccessibleForm1(const QString& className, QObject* object) {
+// otherwise be announced as a nameless filler. Its children are its labels, text boxes and
+// buttons. The cyan panels are left out: they only band the rows for the eye, and each row's
+// label already names the row, so a panel would be announced as a nameless frame or as the
+// label a second time.
+class AccessibleForm1 : public QAccessibleWidget {
+  public:
+    explicit AccessibleForm1(QWidget* form) : QAccessibleWidget(form, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(Announced().size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        QList<QWidget*> announced = Announced();
+        return index >= 0 && index < announced.size()
+                   ? QAccessible::queryAccessibleInterface(announced.at(index))
+                   : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child == nullptr
+                   ? -1
+                   : static_cast<int>(Announced().indexOf(qobject_cast<QWidget*>(child->object())));
+    }
+
+  private:
+    QList<QWidget*> Announced() const {
+        QList<QWidget*> announced;
+        for (QObject* child : widget()->children()) {
+            auto* control = qobject_cast<QWidget*>(child);
+            if (control != nullptr && !control->isWindow() &&
+                dynamic_cast<Panel*>(control) == nullptr) {
+                announced << control;
+            }
+        }
+        return announced;
+    }
+};
+
+QAccessibleInterface* AccessibleInterfaceOf(const QString& className, QObject* object) {
     if (className == QLatin1String(Form1::staticMetaObject.className()) && object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+        return new AccessibleForm1(static_cast<QWidget*>(object));
     }
     return nullptr;
 }
 
 void ExposeForm1AsWindow() {
-    static const bool installed = (QAccessible::installFactory(AccessibleForm1), true);
+    static const bool installed = (QAccessible::installFactory(AccessibleInterfaceOf), true);
     Q_UNUSED(installed);
 }
 
@@ -272,6 +323,7 @@ void Form1::BuildControls(std::span<const ControlRow> table) {
         KeepTint(row, control);
     }
     TakeControls(built);
+    LabelTextBoxes(table, built);
     StackInDrawingOrder(built);
     OrderFocus(table, built);
 }

@@ -284,6 +284,39 @@ TEST_P(AccessibleNames, NameEachControlByItsRow) {
     EXPECT_EQ(accessible->text(QAccessible::Name), GetParam().name);
 }
 
+struct LabelCase {
+    const char* box;
+    const char* label;
+    friend void PrintTo(const LabelCase& c, std::ostream* os) { *os << c.box; }
+};
+
+class AccessibleLabels : public Form1Harness, public ::testing::WithParamInterface<LabelCase> {};
+
+TEST_P(AccessibleLabels, LabelEachTextBoxByItsRow) {
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Control(GetParam().box));
+    auto labels = box->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.front().first->object(), Control(GetParam().label));
+}
+
+INSTANTIATE_TEST_SUITE_P(TextBoxes, AccessibleLabels,
+                         ::testing::Values(LabelCase{"WIRESIZE", "Label2"},
+                                           LabelCase{"WIREUNIT", "Label4"},
+                                           LabelCase{"WIRELENGTH", "Label3"},
+                                           LabelCase{"LENGTHUNIT", "Label7"},
+                                           LabelCase{"RESISTANCE", "Label5"}),
+                         [](const auto& info) { return std::string(info.param.box); });
+
+TEST_F(Form1Harness, ScreenReadersMeetNoPanels) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    EXPECT_EQ(window->childCount(), 17);
+    for (const char* panel : {"Shape1", "Shape2", "Shape3"}) {
+        EXPECT_EQ(window->indexOfChild(QAccessible::queryAccessibleInterface(Control(panel))), -1);
+    }
+    QAccessibleInterface* label = QAccessible::queryAccessibleInterface(Control("Label2"));
+    EXPECT_EQ(window->child(window->indexOfChild(label)), label);
+}
+
 INSTANTIATE_TEST_SUITE_P(Controls, AccessibleNames,
                          ::testing::Values(AccessibleNameCase{"WIRESIZE", "WIRE SIZE"},
                                            AccessibleNameCase{"WIRELENGTH", "LENGTH"},
