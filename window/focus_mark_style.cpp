@@ -12,10 +12,10 @@ namespace {
 
 constexpr int kRingWidth = 2;
 
-// The ring lies just inside the frame that the style draws at the control's edge, `inset`
-// pixels wide, where the unfocused control shows its face.
-void DrawFocusRing(QPainter* painter, const QRect& control, int inset, const QColor& face) {
-    QRect ring = control.adjusted(inset, inset, -inset, -inset);
+// The ring lies just inside the frame, `frameWidth` pixels wide, that the style draws at the
+// control's edge: where the control without the focus shows its face.
+void DrawFocusRing(QPainter* painter, const QRect& control, int frameWidth, const QColor& face) {
+    QRect ring = control.adjusted(frameWidth, frameWidth, -frameWidth, -frameWidth);
     qDrawPlainRect(painter, ring, ToQColor(MarkOn(ToRgb(face))), kRingWidth);
 }
 

@@ -19,8 +19,9 @@ class TextBox : public QLineEdit {
     // leaves the caret where the user puts it.
     void ShowFromStart(const QString& text);
 
-    // Sets the box's face to the largest size, up to the size of `face`, at which each of
-    // `texts` is shown whole.
+    // Sets the box's face to `face` at a size, no larger than its own, at which each of
+    // `texts` is shown whole: in quarter points, at or just below the largest such size,
+    // and no smaller than 6 points.
     void FitFaceTo(const QStringList& texts, const QFont& face);
 
   protected:
