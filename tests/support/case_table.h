@@ -25,7 +25,7 @@ struct NamedCase {
 struct CaseName {
     template <typename Case>
     std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
-        return info.param.name;
+        return std::string(info.param.name);
     }
 };
 

@@ -10,10 +10,14 @@
 #include <vector>
 
 #include "application_identity.h"
+#include "case_table.h"
 #include "form1_harness.h"
 
 namespace varnel::window {
 namespace {
+
+using varnel::testing::CaseName;
+using varnel::testing::NamedCase;
 
 using testing::Form1Harness;
 using testing::ShowsWhole;
@@ -66,13 +70,11 @@ TEST_F(Presses, CommaLocaleReadsAndWritesCommas) {
     EXPECT_EQ(Text("RESISTANCE"), " 6,902432");
 }
 
-struct MessageCase {
-    const char* name;
+struct MessageCase : NamedCase {
     const char* wireSize;
     const char* length;
     const char* resistance;
     const char* message;
-    friend void PrintTo(const MessageCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PressMessages : public Form1Harness, public ::testing::WithParamInterface<MessageCase> {};
@@ -88,18 +90,17 @@ TEST_P(PressMessages, ReachTheMessageSeamWithTheirExactText) {
     EXPECT_EQ(Text("RESISTANCE"), GetParam().resistance);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Presses, PressMessages,
-    ::testing::Values(MessageCase{"AllBlank", "", "", "", "You have to fill in two of the fields!"},
-                      MessageCase{"NoneBlank", "10", "1000", "1",
-                                  "You have to leave one of the fields blank!"},
-                      MessageCase{"SizeNotUnderstood", "1/O", "1000", "",
-                                  "THE WIRESIZE YOU ENTERED IS NOT UNDERSTOOD."},
-                      MessageCase{"VanishingGaugeFaults", "500", "1", "",
-                                  "THE CALCULATION FAILED: DIVISION BY ZERO."},
-                      MessageCase{"TooLargeForSingleFaults", "", "1", "1e-41",
-                                  "THE CALCULATION FAILED: OVERFLOW."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(
+        MessageCase{"AllBlank", "", "", "", "You have to fill in two of the fields!"},
+        MessageCase{"NoneBlank", "10", "1000", "1", "You have to leave one of the fields blank!"},
+        MessageCase{"SizeNotUnderstood", "1/O", "1000", "", "THE WIRESIZE YOU ENTERED IS NOT UNDERSTOOD."},
+        MessageCase{"VanishingGaugeFaults", "500", "1", "", "THE CALCULATION FAILED: DIVISION BY ZERO."},
+        MessageCase{"TooLargeForSingleFaults", "", "1", "1e-41", "THE CALCULATION FAILED: OVERFLOW."}),
+    CaseName());
+// clang-format on
 
 TEST_F(Presses, WindowGoesOnAfterAFault) {
     Type("WIRESIZE", "500");
@@ -113,8 +114,7 @@ TEST_F(Presses, WindowGoesOnAfterAFault) {
     EXPECT_EQ(Text("RESISTANCE"), " 0.000999933931240995");
 }
 
-struct ResultCase {
-    const char* name;
+struct ResultCase : NamedCase {
     int sizeUnitSteps;
     const char* wireSize;
     const char* length;
@@ -122,7 +122,6 @@ struct ResultCase {
     const char* field;
     const char* result;
     bool shownWhole;
-    friend void PrintTo(const ResultCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Results : public Form1Harness, public ::testing::WithParamInterface<ResultCase> {};
@@ -143,12 +142,14 @@ TEST_P(Results, ShowFromTheirStartAndWholeInTheToolTipWhenWiderThanTheBox) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(SolvePaths, Results, ::testing::Values(
-    ResultCase{"Resistance", 0, "10", "1000", "", "RESISTANCE", " 0.999933931240995", true},
-    ResultCase{"LengthInFeet", 0, "10", "", "1", "WIRELENGTH", " 1000.066", true},
-    ResultCase{"WireSizeInAwg", 0, "", "1000", "1", "WIRESIZE", " 10.0015539455252", false},
-    ResultCase{"WireSizeInCircularMils", 1, "", "1000", "1", "WIRESIZE", " 10379.9253759384", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    SolvePaths, Results,
+    ::testing::Values(
+        ResultCase{"Resistance", 0, "10", "1000", "", "RESISTANCE", " 0.999933931240995", true},
+        ResultCase{"LengthInFeet", 0, "10", "", "1", "WIRELENGTH", " 1000.066", true},
+        ResultCase{"WireSizeInAwg", 0, "", "1000", "1", "WIRESIZE", " 10.0015539455252", false},
+        ResultCase{"WireSizeInCircularMils", 1, "", "1000", "1", "WIRESIZE", " 10379.9253759384", false}),
+    CaseName());
 // clang-format on
 
 TEST_F(Form1Harness, ToolTipFollowsTypingAndTheFont) {
@@ -163,13 +164,11 @@ TEST_F(Form1Harness, ToolTipFollowsTypingAndTheFont) {
     EXPECT_EQ(box->toolTip(), "1000");
 }
 
-struct PasteCase {
-    const char* name;
+struct PasteCase : NamedCase {
     const char* typed;
     int caret;
     const char* clipboard;
     const char* arrives;
-    friend void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Pastes : public Form1Harness, public ::testing::WithParamInterface<PasteCase> {};
@@ -183,14 +182,16 @@ TEST_P(Pastes, KeepTheFirstLineOfTheClipboard) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(SpreadsheetCells, Pastes, ::testing::Values(
-    PasteCase{"CellEndingInLf", "", 0, "1000\n", "1000"},
-    PasteCase{"CellEndingInCrLf", "", 0, "1000\r\n", "1000"},
-    PasteCase{"CellEndingInCr", "", 0, "1000\r", "1000"},
-    PasteCase{"TwoLinesKeepTheFirst", "", 0, "1000\n2000\n", "1000"},
-    PasteCase{"CellWithATabKeepsTheTab", "", 0, "1000\t\r\n", "1000\t"},
-    PasteCase{"IntoTheMiddleKeepsBothSides", "10", 1, "5\r\n6", "150"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    SpreadsheetCells, Pastes,
+    ::testing::Values(
+        PasteCase{"CellEndingInLf", "", 0, "1000\n", "1000"},
+        PasteCase{"CellEndingInCrLf", "", 0, "1000\r\n", "1000"},
+        PasteCase{"CellEndingInCr", "", 0, "1000\r", "1000"},
+        PasteCase{"TwoLinesKeepTheFirst", "", 0, "1000\n2000\n", "1000"},
+        PasteCase{"CellWithATabKeepsTheTab", "", 0, "1000\t\r\n", "1000\t"},
+        PasteCase{"IntoTheMiddleKeepsBothSides", "10", 1, "5\r\n6", "150"}),
+    CaseName());
 // clang-format on
 
 TEST_F(Form1Harness, LongCellArrivesWhole) {
@@ -274,16 +275,18 @@ TEST_F(Form1Harness, ScreenReadersMeetNoPanels) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Controls, AccessibleNames, ::testing::Values(
-    AccessibleNameCase{"WIRESIZE", "WIRE SIZE", "Label2"},
-    AccessibleNameCase{"WIRELENGTH", "LENGTH", "Label3"},
-    AccessibleNameCase{"RESISTANCE", "RESISTANCE", "Label5"},
-    AccessibleNameCase{"WIREUNIT", "WIRE SIZE UNITS", "Label4"},
-    AccessibleNameCase{"LENGTHUNIT", "LENGTH UNITS", "Label7"},
-    AccessibleNameCase{"Command1", "CALCULATE", nullptr},
-    AccessibleNameCase{"Command2", "CHANGE WIRE SIZE UNITS", nullptr},
-    AccessibleNameCase{"Command3", "CHANGE LENGTH UNITS", nullptr}),
-    [](const auto& info) { return std::string(info.param.control); });
+INSTANTIATE_TEST_SUITE_P(
+    Controls, AccessibleNames,
+    ::testing::Values(
+        AccessibleNameCase{"WIRESIZE", "WIRE SIZE", "Label2"},
+        AccessibleNameCase{"WIRELENGTH", "LENGTH", "Label3"},
+        AccessibleNameCase{"RESISTANCE", "RESISTANCE", "Label5"},
+        AccessibleNameCase{"WIREUNIT", "WIRE SIZE UNITS", "Label4"},
+        AccessibleNameCase{"LENGTHUNIT", "LENGTH UNITS", "Label7"},
+        AccessibleNameCase{"Command1", "CALCULATE", nullptr},
+        AccessibleNameCase{"Command2", "CHANGE WIRE SIZE UNITS", nullptr},
+        AccessibleNameCase{"Command3", "CHANGE LENGTH UNITS", nullptr}),
+    [](const auto& info) {return std::string(info.param.control);});
 // clang-format on
 
 // The real message box, shown modally and dismissed with its OK button. A watchdog closes

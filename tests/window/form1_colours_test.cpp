@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <ostream>
 
+#include "case_table.h"
 #include "contrast.h"
 #include "dark_palette.h"
 #include "form1_harness.h"
@@ -12,6 +13,9 @@
 namespace varnel::window {
 namespace {
 
+using varnel::testing::CaseName;
+using varnel::testing::NamedCase;
+
 using testing::ColourAt;
 using testing::DarkPalette;
 using testing::Form1Harness;
@@ -19,12 +23,10 @@ using testing::Form1Harness;
 constexpr Rgb kCyan{0, 255, 255};
 constexpr Rgb kRed{255, 0, 0};
 
-struct ContrastCase {
-    const char* name;
+struct ContrastCase : NamedCase {
     Rgb text;
     Rgb background;
     double ratio;
-    friend void PrintTo(const ContrastCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Contrast : public ::testing::TestWithParam<ContrastCase> {};
@@ -34,12 +36,14 @@ TEST_P(Contrast, IsTheRatioOfRelativeLuminances) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Colours, Contrast, ::testing::Values(
-    ContrastCase{"WhiteOnCyan", kWhite, kCyan, 1.25},
-    ContrastCase{"BlackOnRed", kBlack, kRed, 5.25},
-    ContrastCase{"MidGreyOnWhite", Rgb{119, 119, 119}, kWhite, 4.48},
-    ContrastCase{"BlackOnWhite", kBlack, kWhite, 21.0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Colours, Contrast,
+    ::testing::Values(
+        ContrastCase{"WhiteOnCyan", kWhite, kCyan, 1.25},
+        ContrastCase{"BlackOnRed", kBlack, kRed, 5.25},
+        ContrastCase{"MidGreyOnWhite", Rgb{119, 119, 119}, kWhite, 4.48},
+        ContrastCase{"BlackOnWhite", kBlack, kWhite, 21.0}),
+    CaseName());
 // clang-format on
 
 // A light desktop whose text is navy: it reads on cyan (12.8:1) but not on red (4.0:1).
@@ -70,14 +74,12 @@ class DesktopColours : public Form1Harness {
     QPalette saved_ = QApplication::palette();
 };
 
-struct ReadableCase {
-    const char* name;
+struct ReadableCase : NamedCase {
     QPalette (*atOpening)();
     QPalette (*whileOpen)();
     const char* control;
     QPalette::ColorRole role;
     QColor colour;
-    friend void PrintTo(const ReadableCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ReadableText : public DesktopColours, public ::testing::WithParamInterface<ReadableCase> {};
@@ -93,24 +95,24 @@ TEST_P(ReadableText, KeepsTheSystemColourWhereItReadsAndIsBlackOtherwise) {
 const QColor kNavy(0, 0, 128);
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Desktops, ReadableText, ::testing::Values(
-    ReadableCase{"NavyOnCyanStays", NavyTextPalette, NavyTextPalette, "Label5", QPalette::WindowText, kNavy},
-    ReadableCase{"NavyOnRedTurnsBlack", NavyTextPalette, NavyTextPalette, "Command1", QPalette::ButtonText, Qt::black},
-    ReadableCase{"DarkAtOpeningLabel", DarkPalette, DarkPalette, "Label2", QPalette::WindowText, Qt::black},
-    ReadableCase{"DarkAtOpeningCalculate", DarkPalette, DarkPalette, "Command1", QPalette::ButtonText, Qt::black},
-    ReadableCase{"DarkWhileOpenCalculate", LightPalette, DarkPalette, "Command1", QPalette::ButtonText, Qt::black},
-    ReadableCase{"NavyAfterDarkLabel", DarkPalette, NavyTextPalette, "Label3", QPalette::WindowText, kNavy},
-    ReadableCase{"DarkTextBoxKeepsItsWhite", LightPalette, DarkPalette, "WIRESIZE", QPalette::Text, Qt::white},
-    ReadableCase{"DarkChangeKeepsItsWhite", LightPalette, DarkPalette, "Command2", QPalette::ButtonText, Qt::white},
-    ReadableCase{"DarkWindowKeepsItsGrey", LightPalette, DarkPalette, "Label1", QPalette::Window, QColor(53, 53, 53)}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, ReadableText,
+    ::testing::Values(
+        ReadableCase{"NavyOnCyanStays", NavyTextPalette, NavyTextPalette, "Label5", QPalette::WindowText, kNavy},
+        ReadableCase{"NavyOnRedTurnsBlack", NavyTextPalette, NavyTextPalette, "Command1", QPalette::ButtonText, Qt::black},
+        ReadableCase{"DarkAtOpeningLabel", DarkPalette, DarkPalette, "Label2", QPalette::WindowText, Qt::black},
+        ReadableCase{"DarkAtOpeningCalculate", DarkPalette, DarkPalette, "Command1", QPalette::ButtonText, Qt::black},
+        ReadableCase{"DarkWhileOpenCalculate", LightPalette, DarkPalette, "Command1", QPalette::ButtonText, Qt::black},
+        ReadableCase{"NavyAfterDarkLabel", DarkPalette, NavyTextPalette, "Label3", QPalette::WindowText, kNavy},
+        ReadableCase{"DarkTextBoxKeepsItsWhite", LightPalette, DarkPalette, "WIRESIZE", QPalette::Text, Qt::white},
+        ReadableCase{"DarkChangeKeepsItsWhite", LightPalette, DarkPalette, "Command2", QPalette::ButtonText, Qt::white},
+        ReadableCase{"DarkWindowKeepsItsGrey", LightPalette, DarkPalette, "Label1", QPalette::Window, QColor(53, 53, 53)}),
+    CaseName());
 // clang-format on
 
-struct FocusCase {
-    const char* name;
+struct FocusCase : NamedCase {
     const char* control;
     QPalette (*desktop)();
-    friend void PrintTo(const FocusCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class FocusMark : public DesktopColours, public ::testing::WithParamInterface<FocusCase> {};
@@ -136,14 +138,16 @@ TEST_P(FocusMark, StandsOutFromTheControlWithoutTheFocus) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Controls, FocusMark, ::testing::Values(
-    FocusCase{"TextBoxLight", "WIRESIZE", LightPalette},
-    FocusCase{"TextBoxDark", "WIRESIZE", DarkPalette},
-    FocusCase{"ChangeLight", "Command2", LightPalette},
-    FocusCase{"ChangeDark", "Command2", DarkPalette},
-    FocusCase{"CalculateLight", "Command1", LightPalette},
-    FocusCase{"CalculateDark", "Command1", DarkPalette}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Controls, FocusMark,
+    ::testing::Values(
+        FocusCase{"TextBoxLight", "WIRESIZE", LightPalette},
+        FocusCase{"TextBoxDark", "WIRESIZE", DarkPalette},
+        FocusCase{"ChangeLight", "Command2", LightPalette},
+        FocusCase{"ChangeDark", "Command2", DarkPalette},
+        FocusCase{"CalculateLight", "Command1", LightPalette},
+        FocusCase{"CalculateDark", "Command1", DarkPalette}),
+    CaseName());
 // clang-format on
 
 }  // namespace

@@ -5,11 +5,15 @@
 #include <QPushButton>
 #include <ostream>
 
+#include "case_table.h"
 #include "control_table.h"
 #include "form1_harness.h"
 
 namespace varnel::window {
 namespace {
+
+using varnel::testing::CaseName;
+using varnel::testing::NamedCase;
 
 using testing::ColourAt;
 using testing::Form1Harness;
@@ -81,12 +85,10 @@ TEST_F(Look, EachControlStandsWhereTheTablePutsIt) {
     }
 }
 
-struct PixelCase {
-    const char* name;
+struct PixelCase : NamedCase {
     int x;
     int y;
     QColor colour;
-    friend void PrintTo(const PixelCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Pixels : public Look, public ::testing::WithParamInterface<PixelCase> {};
@@ -98,19 +100,22 @@ TEST_P(Pixels, HaveTheColourOfTheTable) {
 
 const QColor kBlack(0, 0, 0);
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Window, Pixels,
-    ::testing::Values(PixelCase{"SizePanel", 410, 150, kCyan},
-                      PixelCase{"LengthPanel", 410, 230, kCyan},
-                      PixelCase{"ResistancePanel", 400, 340, kCyan},
-                      PixelCase{"SizePanelOutlineLeft", 24, 150, kBlack},
-                      PixelCase{"SizePanelOutlineTopCoversLabel8", 200, 104, kBlack},
-                      PixelCase{"ResistancePanelOutlineBottom", 200, 352, kBlack},
-                      PixelCase{"WireSizeLabelBackground", 133, 113, kCyan},
-                      PixelCase{"UnitsLabelBackground", 368, 113, kCyan},
-                      PixelCase{"LengthLabelBackground", 117, 201, kCyan},
-                      PixelCase{"OhmsLabelBackground", 255, 335, kCyan}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(
+        PixelCase{"SizePanel", 410, 150, kCyan},
+        PixelCase{"LengthPanel", 410, 230, kCyan},
+        PixelCase{"ResistancePanel", 400, 340, kCyan},
+        PixelCase{"SizePanelOutlineLeft", 24, 150, kBlack},
+        PixelCase{"SizePanelOutlineTopCoversLabel8", 200, 104, kBlack},
+        PixelCase{"ResistancePanelOutlineBottom", 200, 352, kBlack},
+        PixelCase{"WireSizeLabelBackground", 133, 113, kCyan},
+        PixelCase{"UnitsLabelBackground", 368, 113, kCyan},
+        PixelCase{"LengthLabelBackground", 117, 201, kCyan},
+        PixelCase{"OhmsLabelBackground", 255, 335, kCyan}),
+    CaseName());
+// clang-format on
 
 TEST_F(Look, HeadingsStandOnTheWindowBackground) {
     QColor face = form->palette().color(QPalette::Window);
@@ -160,15 +165,13 @@ std::vector<ControlRow> LabelsAndButtons() {
 }
 
 INSTANTIATE_TEST_SUITE_P(LabelsAndButtons, Texts, ::testing::ValuesIn(LabelsAndButtons()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
-struct UnitNameCase {
-    const char* name;
+struct UnitNameCase : NamedCase {
     const char* button;
     int presses;
     const char* box;
     const char* text;
-    friend void PrintTo(const UnitNameCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class UnitNames : public Look, public ::testing::WithParamInterface<UnitNameCase> {};
@@ -186,22 +189,24 @@ TEST_P(UnitNames, AreShownWholeInTheirBox) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Units, UnitNames, ::testing::Values(
-    UnitNameCase{"FirstGauge", "Command2", 0, "WIREUNIT", "Guage (AWG - U.S.)"},
-    UnitNameCase{"CircularMils", "Command2", 1, "WIREUNIT", "CIRCULAR MILS"},
-    UnitNameCase{"SquareInches", "Command2", 2, "WIREUNIT", "SQUARE INCHES"},
-    UnitNameCase{"SquareMils", "Command2", 3, "WIREUNIT", "SQUARE MILS"},
-    UnitNameCase{"Kcmil", "Command2", 4, "WIREUNIT", "KCMIL or MCM"},
-    UnitNameCase{"SquareMillimeters", "Command2", 5, "WIREUNIT", "SQUARE MILLIMETERS"},
-    UnitNameCase{"GaugeAfterACycle", "Command2", 6, "WIREUNIT", "GUAGE(AWG - U.S.)"},
-    UnitNameCase{"Feet", "Command3", 0, "LENGTHUNIT", "FEET"},
-    UnitNameCase{"Meters", "Command3", 1, "LENGTHUNIT", "METERS"},
-    UnitNameCase{"Inches", "Command3", 2, "LENGTHUNIT", "INCHES"},
-    UnitNameCase{"Centimeters", "Command3", 3, "LENGTHUNIT", "CENTIMETERS"},
-    UnitNameCase{"Yards", "Command3", 4, "LENGTHUNIT", "YARDS"},
-    UnitNameCase{"Miles", "Command3", 5, "LENGTHUNIT", "MILES"},
-    UnitNameCase{"Kilometers", "Command3", 6, "LENGTHUNIT", "KILOMETERS"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Units, UnitNames,
+    ::testing::Values(
+        UnitNameCase{"FirstGauge", "Command2", 0, "WIREUNIT", "Guage (AWG - U.S.)"},
+        UnitNameCase{"CircularMils", "Command2", 1, "WIREUNIT", "CIRCULAR MILS"},
+        UnitNameCase{"SquareInches", "Command2", 2, "WIREUNIT", "SQUARE INCHES"},
+        UnitNameCase{"SquareMils", "Command2", 3, "WIREUNIT", "SQUARE MILS"},
+        UnitNameCase{"Kcmil", "Command2", 4, "WIREUNIT", "KCMIL or MCM"},
+        UnitNameCase{"SquareMillimeters", "Command2", 5, "WIREUNIT", "SQUARE MILLIMETERS"},
+        UnitNameCase{"GaugeAfterACycle", "Command2", 6, "WIREUNIT", "GUAGE(AWG - U.S.)"},
+        UnitNameCase{"Feet", "Command3", 0, "LENGTHUNIT", "FEET"},
+        UnitNameCase{"Meters", "Command3", 1, "LENGTHUNIT", "METERS"},
+        UnitNameCase{"Inches", "Command3", 2, "LENGTHUNIT", "INCHES"},
+        UnitNameCase{"Centimeters", "Command3", 3, "LENGTHUNIT", "CENTIMETERS"},
+        UnitNameCase{"Yards", "Command3", 4, "LENGTHUNIT", "YARDS"},
+        UnitNameCase{"Miles", "Command3", 5, "LENGTHUNIT", "MILES"},
+        UnitNameCase{"Kilometers", "Command3", 6, "LENGTHUNIT", "KILOMETERS"}),
+    CaseName());
 // clang-format on
 
 }  // namespace
