@@ -42,20 +42,16 @@ class FieldAccess {
 inline constexpr double COPPER_RHO = 0.01725608;
 
 // The messages of a press, word for word.
+// clang-format off
 inline constexpr std::string_view kNoFieldBlank = "You have to leave one of the fields blank!";
 inline constexpr std::string_view kAllFieldsBlank = "You have to fill in two of the fields!";
-inline constexpr std::string_view kLengthAndResistanceBlank =
-    "You have to fill in either the length or the resistance!";
-inline constexpr std::string_view kSizeAndResistanceBlank =
-    "You have to fill in either the wire size or the resistance!";
-inline constexpr std::string_view kSizeAndLengthBlank =
-    "You have to fill in either the wire size or the length!";
-inline constexpr std::string_view kSizeNotUnderstood =
-    "THE WIRESIZE YOU ENTERED IS NOT UNDERSTOOD.";
-inline constexpr std::string_view kLengthNotUnderstood =
-    "THE WIRELENGTH YOU ENTERED IS NOT UNDERSTOOD.";
-inline constexpr std::string_view kResistanceNotUnderstood =
-    "THE RESISTANCE YOU ENTERED IS NOT UNDERSTOOD.";
+inline constexpr std::string_view kLengthAndResistanceBlank = "You have to fill in either the length or the resistance!";
+inline constexpr std::string_view kSizeAndResistanceBlank = "You have to fill in either the wire size or the resistance!";
+inline constexpr std::string_view kSizeAndLengthBlank = "You have to fill in either the wire size or the length!";
+inline constexpr std::string_view kSizeNotUnderstood = "THE WIRESIZE YOU ENTERED IS NOT UNDERSTOOD.";
+inline constexpr std::string_view kLengthNotUnderstood = "THE WIRELENGTH YOU ENTERED IS NOT UNDERSTOOD.";
+inline constexpr std::string_view kResistanceNotUnderstood = "THE RESISTANCE YOU ENTERED IS NOT UNDERSTOOD.";
+// clang-format on
 
 // One press of CALCULATE. It ends in exactly one of three ways: the result is written into
 // the one blank field; one message is shown and no field is written; or an ArithmeticFault

@@ -39,30 +39,41 @@ int FocusMarkStyle::FrameWidth(const QStyleOption* option, const QWidget* widget
     return pixelMetric(PM_DefaultFrameWidth, option, widget);
 }
 
+// Draws a focused control of option type Option through `draw` as if it had no focus, then
+// the ring inside its frame; false, drawing nothing, for any other option.
+template <typename Option, typename Draw>
+bool FocusMarkStyle::DrawWithRing(const QStyleOption* option, QPainter* painter,
+                                  const QWidget* widget, QPalette::ColorRole face,
+                                  Draw draw) const {
+    if (!HasFocus(option) || qstyleoption_cast<const Option*>(option) == nullptr) {
+        return false;
+    }
+    Option unfocused = WithoutFocus<Option>(option);
+    draw(&unfocused);
+    DrawFocusRing(painter, option->rect, FrameWidth(option, widget), option->palette.color(face));
+    return true;
+}
+
 void FocusMarkStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                    QPainter* painter, const QWidget* widget) const {
-    if (element != PE_PanelLineEdit || !HasFocus(option) ||
-        qstyleoption_cast<const QStyleOptionFrame*>(option) == nullptr) {
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-        return;
+    auto draw = [&](const QStyleOption* drawn) {
+        QProxyStyle::drawPrimitive(element, drawn, painter, widget);
+    };
+    if (element != PE_PanelLineEdit ||
+        !DrawWithRing<QStyleOptionFrame>(option, painter, widget, QPalette::Base, draw)) {
+        draw(option);
     }
-    QStyleOptionFrame unfocused = WithoutFocus<QStyleOptionFrame>(option);
-    QProxyStyle::drawPrimitive(element, &unfocused, painter, widget);
-    DrawFocusRing(painter, option->rect, FrameWidth(option, widget),
-                  option->palette.color(QPalette::Base));
 }
 
 void FocusMarkStyle::drawControl(ControlElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const {
-    if (element != CE_PushButton || !HasFocus(option) ||
-        qstyleoption_cast<const QStyleOptionButton*>(option) == nullptr) {
-        QProxyStyle::drawControl(element, option, painter, widget);
-        return;
+    auto draw = [&](const QStyleOption* drawn) {
+        QProxyStyle::drawControl(element, drawn, painter, widget);
+    };
+    if (element != CE_PushButton ||
+        !DrawWithRing<QStyleOptionButton>(option, painter, widget, QPalette::Button, draw)) {
+        draw(option);
     }
-    QStyleOptionButton unfocused = WithoutFocus<QStyleOptionButton>(option);
-    QProxyStyle::drawControl(element, &unfocused, painter, widget);
-    DrawFocusRing(painter, option->rect, FrameWidth(option, widget),
-                  option->palette.color(QPalette::Button));
 }
 
 }  // namespace varnel::window

@@ -4,6 +4,7 @@
 // from the control's face (at least 4.5:1), in light and dark themes alike.
 #pragma once
 
+#include <QPalette>
 #include <QProxyStyle>
 
 namespace varnel::window {
@@ -20,6 +21,10 @@ class FocusMarkStyle : public QProxyStyle {
 
   private:
     int FrameWidth(const QStyleOption* option, const QWidget* widget) const;
+
+    template <typename Option, typename Draw>
+    bool DrawWithRing(const QStyleOption* option, QPainter* painter, const QWidget* widget,
+                      QPalette::ColorRole face, Draw draw) const;
 };
 
 }  // namespace varnel::window

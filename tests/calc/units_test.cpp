@@ -14,30 +14,33 @@ namespace {
 
 using namespace testing;
 
-TEST(NextSizeUnit, CyclesThroughTheSixUnits) {
+// The names a unit box shows after each of `presses` steps.
+std::vector<std::string> NamesAfterSteps(void (*step)(CalculatorState&, FieldAccess&),
+                                         CalculatorState& state, std::string_view box,
+                                         int presses) {
     FakeWindow window("", "", "");
-    CalculatorState state;
     std::vector<std::string> names;
-    for (int press = 0; press < 6; ++press) {
-        NextSizeUnit(state, window);
-        names.push_back(window.GetFieldText(WIREUNIT));
+    for (int press = 0; press < presses; ++press) {
+        step(state, window);
+        names.push_back(window.GetFieldText(box));
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"CIRCULAR MILS", "SQUARE INCHES", "SQUARE MILS",
-                                               "KCMIL or MCM", "SQUARE MILLIMETERS",
-                                               "GUAGE(AWG - U.S.)"}));
+    return names;
+}
+
+TEST(NextSizeUnit, CyclesThroughTheSixUnits) {
+    CalculatorState state;
+    EXPECT_EQ(
+        NamesAfterSteps(NextSizeUnit, state, WIREUNIT, 6),
+        (std::vector<std::string>{"CIRCULAR MILS", "SQUARE INCHES", "SQUARE MILS", "KCMIL or MCM",
+                                  "SQUARE MILLIMETERS", "GUAGE(AWG - U.S.)"}));
     EXPECT_EQ(state.SIZEINDEX, 0);
 }
 
 TEST(NextLengthUnit, CyclesThroughTheSevenUnits) {
-    FakeWindow window("", "", "");
     CalculatorState state;
-    std::vector<std::string> names;
-    for (int press = 0; press < 7; ++press) {
-        NextLengthUnit(state, window);
-        names.push_back(window.GetFieldText(LENGTHUNIT));
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"METERS", "INCHES", "CENTIMETERS", "YARDS", "MILES",
-                                               "KILOMETERS", "FEET"}));
+    EXPECT_EQ(NamesAfterSteps(NextLengthUnit, state, LENGTHUNIT, 7),
+              (std::vector<std::string>{"METERS", "INCHES", "CENTIMETERS", "YARDS", "MILES",
+                                        "KILOMETERS", "FEET"}));
     EXPECT_EQ(state.LENGTHINDEX, 0);
 }
 

@@ -10,17 +10,12 @@
 #include <vector>
 
 #include "application_identity.h"
-#include "case_table.h"
 #include "form1_harness.h"
 
 namespace varnel::window {
 namespace {
 
-using varnel::testing::CaseName;
-using varnel::testing::NamedCase;
-
-using testing::Form1Harness;
-using testing::ShowsWhole;
+using namespace testing;
 
 class Presses : public Form1Harness {};
 

@@ -4,7 +4,6 @@
 #include <QWidget>
 #include <ostream>
 
-#include "case_table.h"
 #include "contrast.h"
 #include "dark_palette.h"
 #include "form1_harness.h"
@@ -13,12 +12,7 @@
 namespace varnel::window {
 namespace {
 
-using varnel::testing::CaseName;
-using varnel::testing::NamedCase;
-
-using testing::ColourAt;
-using testing::DarkPalette;
-using testing::Form1Harness;
+using namespace testing;
 
 constexpr Rgb kCyan{0, 255, 255};
 constexpr Rgb kRed{255, 0, 0};

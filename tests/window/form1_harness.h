@@ -12,6 +12,7 @@
 #include <memory>
 #include <ostream>
 
+#include "case_table.h"
 #include "form1.h"
 
 // Prints Qt texts readably in test failures.
@@ -20,6 +21,9 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 namespace varnel::window::testing {
+
+using varnel::testing::CaseName;
+using varnel::testing::NamedCase;
 
 // The colour of a widget's picture at a point in widget coordinates, on screens of any scale:
 // a pixel of the widget covers scale by scale pixels of the picture, sampled at its centre.

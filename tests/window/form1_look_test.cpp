@@ -5,19 +5,13 @@
 #include <QPushButton>
 #include <ostream>
 
-#include "case_table.h"
 #include "control_table.h"
 #include "form1_harness.h"
 
 namespace varnel::window {
 namespace {
 
-using varnel::testing::CaseName;
-using varnel::testing::NamedCase;
-
-using testing::ColourAt;
-using testing::Form1Harness;
-using testing::ShowsWhole;
+using namespace testing;
 
 const QColor kCyan(0, 255, 255);
 
