@@ -46,12 +46,15 @@ run:
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target varnel
 	$(BUILD_DIR)/app/varnel
 
-# The README's picture of the window, and the wire size solved on a dark desktop and at
-# scale 1.5, drawn on the offscreen platform.
+# The README's picture of the window, drawn on the offscreen platform, and the wire size
+# solved on a dark desktop and at scale 1.5, drawn on a virtual X display.
+XVFB_SCREENSHOT := xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb
+
 screenshot: build
 	$(BUILD_DIR)/tests/window_screenshot docs/screenshot.png
-	$(BUILD_DIR)/tests/window_screenshot docs/screenshot-dark.png wire-size dark
-	QT_SCALE_FACTOR=1.5 $(BUILD_DIR)/tests/window_screenshot docs/screenshot-scale-1.5.png wire-size
+	$(XVFB_SCREENSHOT) $(BUILD_DIR)/tests/window_screenshot docs/screenshot-dark.png wire-size dark
+	$(XVFB_SCREENSHOT) QT_SCALE_FACTOR=1.5 $(BUILD_DIR)/tests/window_screenshot \
+		docs/screenshot-scale-1.5.png wire-size
 
 # Installing: `make install` builds in BUILD_DIR and installs under PREFIX (default
 # /usr/local), below DESTDIR when it is set. `make package` builds the Debian package

@@ -4,7 +4,8 @@
 // of AWG 10 over 1000 feet, the length of AWG 10 at 1 ohm, or the wire size, in AWG or in
 // circular mils, of 1000 feet at 1 ohm. With "dark" the window is drawn in a dark desktop's
 // colours. The wire size has the keyboard focus, as when the window opens. It runs on Qt's
-// offscreen platform; QT_SCALE_FACTOR gives a high-resolution picture.
+// offscreen platform unless QT_QPA_PLATFORM names another (xcb under Xvfb, say);
+// QT_SCALE_FACTOR gives a high-resolution picture.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,7 +52,9 @@ void Type(varnel::window::Form1& form, const char* field, const char* text) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication application(argc, argv);
     QStringList words = QApplication::arguments().mid(1);
     const Press* press = FindPress(words.value(1, QStringLiteral("resistance")));
