@@ -1,72 +1,72 @@
-# The quick start: `make run` opens the window, `make test` runs every test. Both install
-# the Debian packages that are missing first.
+# The quick start: `make run` opens the window, `make test` runs every test. Every target
+# first works out all the Debian packages it needs and installs the missing ones in one step
+# (as root; otherwise it prints the one command to run).
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-BUILD_PACKAGES := cmake g++ make libgtest-dev qt6-base-dev qt6-qpa-plugins fonts-liberation
-# The accessibility test drives the program on a virtual display through AT-SPI.
-TEST_PACKAGES := xvfb xauth dbus at-spi2-core python3-pyatspi
+# What each target needs. The program runs natively on X11 and Wayland; DejaVu is Debian's
+# default sans face and Liberation stands in for the table's bold face.
+PROGRAM_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-wayland fonts-liberation \
+	fonts-dejavu-core
+# Checking what is installed and packaged.
+PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file
+# The tests: GoogleTest, and the accessibility check, which drives the program through AT-SPI
+# on a virtual X display and on a headless Wayland compositor.
+TEST_PACKAGES := $(PROGRAM_PACKAGES) $(PACKAGING_PACKAGES) libgtest-dev xvfb xauth dbus \
+	at-spi2-core python3-pyatspi weston
+PACKAGE_PACKAGES := $(PROGRAM_PACKAGES) $(PACKAGING_PACKAGES) lintian
+FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev llvm
+BENCH_PACKAGES := $(PROGRAM_PACKAGES) libbenchmark-dev xvfb xauth python3
 
-.PHONY: all deps build test run screenshot clean
+ENSURE := tools/ensure-packages
+
+.PHONY: all build test run screenshot clean
 
 all: build
 
-deps:
-	@tools/ensure-packages $(BUILD_PACKAGES)
-
-build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+# The program and every test, in BUILD_DIR.
+build:
+	@$(ENSURE) $(TEST_PACKAGES)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-test: build packaging-deps
-	@tools/ensure-packages $(TEST_PACKAGES)
+test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
-run: build
+# Only the program: no test is configured or built.
+run:
 	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
 		echo "Varnel needs a graphical display: start it from a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2; \
 		exit 1; \
 	fi
+	@$(ENSURE) $(PROGRAM_PACKAGES)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=OFF
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target varnel
 	$(BUILD_DIR)/app/varnel
 
 # The README's picture of the window, drawn on the offscreen platform.
 screenshot: build
 	$(BUILD_DIR)/tests/window_screenshot docs/screenshot.png
 
-clean:
-	rm -rf $(BUILD_DIR)
-
-# Robustness: `make fuzz` runs the press fuzzer (clang's libFuzzer) for FUZZ_SECONDS over a
-# copy of fuzz/corpus in build-fuzz.
-FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev llvm
-FUZZ_SECONDS ?= 60
-
-.PHONY: fuzz
-
-fuzz:
-	@tools/ensure-packages $(FUZZ_PACKAGES)
-	JOBS=$(JOBS) fuzz/run $(FUZZ_SECONDS)
-
 # Installing: `make install` builds in BUILD_DIR and installs under PREFIX (default
 # /usr/local), below DESTDIR when it is set. `make package` builds the Debian package
-# varnel_<version>_<arch>.deb in build-package. The packaging test needs the validators too.
-PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file
+# varnel_<version>_<arch>.deb in build-package; `make package-check` checks it.
 PREFIX ?= /usr/local
 PACKAGE_DIR := build-package
 
-.PHONY: packaging-deps install package package-check
+.PHONY: install package package-check
 
-packaging-deps:
-	@tools/ensure-packages $(PACKAGING_PACKAGES)
-
-install: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+install:
+	@$(ENSURE) $(PROGRAM_PACKAGES)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX) \
+		-DBUILD_TESTING=OFF
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)
 
-package: deps packaging-deps
+package:
+	@$(ENSURE) $(PACKAGE_PACKAGES)
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
 		-DBUILD_TESTING=OFF
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
@@ -74,7 +74,6 @@ package: deps packaging-deps
 	cd $(PACKAGE_DIR) && cpack -G DEB
 	@echo "Package: $$(realpath $(PACKAGE_DIR)/varnel_*.deb)"
 
-# Builds the package and checks it unpacked in a temporary root.
 package-check: package
 	tests/packaging/check-package $(PACKAGE_DIR)/varnel_*.deb
 
@@ -88,20 +87,32 @@ SANITIZER_ENV := ASAN_OPTIONS=$(SANITIZER_OPTIONS):detect_leaks=1 \
 
 .PHONY: test-sanitize
 
-test-sanitize: deps packaging-deps
-	@tools/ensure-packages $(TEST_PACKAGES)
+test-sanitize:
+	@$(ENSURE) $(TEST_PACKAGES)
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ \
 		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
-		-DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+		-DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)" -DBUILD_TESTING=ON
 	$(SANITIZER_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	$(SANITIZER_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
+# Robustness: `make fuzz` runs the press fuzzer (clang's libFuzzer) for FUZZ_SECONDS over a
+# copy of fuzz/corpus in build-fuzz.
+FUZZ_SECONDS ?= 60
+
+.PHONY: fuzz
+
+fuzz:
+	@$(ENSURE) $(FUZZ_PACKAGES)
+	JOBS=$(JOBS) fuzz/run $(FUZZ_SECONDS)
+
 # `make bench` builds the benchmarks in build-bench (Release) and runs them with bench/run.
 # Xvfb and xauth give the start-up benchmark a virtual X display.
-BENCH_PACKAGES := libbenchmark-dev xvfb xauth python3
-
 .PHONY: bench
 
-bench: deps
-	@tools/ensure-packages $(BENCH_PACKAGES)
+bench:
+	@$(ENSURE) $(BENCH_PACKAGES)
 	JOBS=$(JOBS) bench/run
+
+# Every folder the targets above build in.
+clean:
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) $(SANITIZE_DIR) build-fuzz build-bench

@@ -18,19 +18,20 @@
 
 #include "awg.h"
 #include "calculator.h"
+#include "number_formats.h"
 #include "numeric_text.h"
+#include "units.h"
 
 namespace varnel {
 namespace {
 
-const NumberFormat kPeriod{".", ","};
+using testing::kPeriod;
 
 constexpr double kTargetNanoseconds = 1000.0;
 constexpr int kRepetitions = 5;
 
-constexpr std::int16_t kAwg = 0;
-constexpr std::int16_t kCircularMils = 1;
-constexpr std::int16_t kFeet = 0;
+const UnitConversion& kFeet = LengthUnitRow(LengthUnit::Feet).conversion;
+const UnitConversion& kCircularMils = *SizeUnitRow(SizeUnit::CircularMils).conversion;
 
 // The three field texts, read by every press and never replaced: each SetFieldText is only
 // kept as the last write, so that every press solves the same blank field again.
@@ -66,18 +67,18 @@ using PathArithmetic = double (*)(double, double);
 
 double ResistanceOfGauge(double gauge, double feet) {
     float area = GaugeToArea(gauge);
-    double metres = ApplyConversion(feet, LENGTH_UNITS[kFeet].toBase);
+    double metres = ApplyConversion(feet, kFeet.toBase);
     return CheckedMultiply(CheckedDivide(COPPER_RHO, area), metres);
 }
 
 double LengthOfGauge(double gauge, double ohms) {
     float area = GaugeToArea(gauge);
     double metres = CheckedDivide(CheckedMultiply(area, ohms), COPPER_RHO);
-    return RoundToSingle(ApplyConversion(metres, LENGTH_UNITS[kFeet].fromBase));
+    return RoundToSingle(ApplyConversion(metres, kFeet.fromBase));
 }
 
 float AreaOf(double feet, double ohms) {
-    double metres = ApplyConversion(feet, LENGTH_UNITS[kFeet].toBase);
+    double metres = ApplyConversion(feet, kFeet.toBase);
     return RoundToSingle(CheckedMultiply(CheckedDivide(COPPER_RHO, ohms), metres));
 }
 
@@ -86,7 +87,7 @@ double GaugeOf(double feet, double ohms) {
 }
 
 double CircularMilsOf(double feet, double ohms) {
-    return ApplyConversion(AreaOf(feet, ohms), SIZE_UNITS[kCircularMils - 1].fromBase);
+    return ApplyConversion(AreaOf(feet, ohms), kCircularMils.fromBase);
 }
 
 enum class WrittenNumber { Double, Single };
@@ -94,7 +95,7 @@ enum class WrittenNumber { Double, Single };
 struct SolvePath {
     const char* name;
     std::array<std::string, 3> texts;
-    std::int16_t sizeIndex;
+    SizeUnit sizeUnit;
     std::string_view solvedField;
     std::array<double, 2> typedValues;
     PathArithmetic arithmetic;
@@ -104,28 +105,28 @@ struct SolvePath {
 const std::array<SolvePath, 4> kPaths{{
     {"ResistanceBlank",
      {"10", "1000", ""},
-     kAwg,
+     SizeUnit::Awg,
      RESISTANCE,
      {10.0, 1000.0},
      ResistanceOfGauge,
      WrittenNumber::Double},
     {"LengthBlank",
      {"10", "", "1"},
-     kAwg,
+     SizeUnit::Awg,
      WIRELENGTH,
      {10.0, 1.0},
      LengthOfGauge,
      WrittenNumber::Single},
     {"WireSizeBlankAwg",
      {"", "1000", "1"},
-     kAwg,
+     SizeUnit::Awg,
      WIRESIZE,
      {1000.0, 1.0},
      GaugeOf,
      WrittenNumber::Double},
     {"WireSizeBlankCircularMils",
      {"", "1000", "1"},
-     kCircularMils,
+     SizeUnit::CircularMils,
      WIRESIZE,
      {1000.0, 1.0},
      CircularMilsOf,
@@ -135,7 +136,7 @@ const std::array<SolvePath, 4> kPaths{{
 void PressThroughCalculate(benchmark::State& run, const SolvePath* path) {
     BenchWindow window(path->texts);
     CalculatorState state;
-    state.SIZEINDEX = path->sizeIndex;
+    state.SIZEINDEX = static_cast<std::int16_t>(path->sizeUnit);
     for (auto _ : run) {
         Calculate(state, window, window, kPeriod);
         benchmark::DoNotOptimize(window.writtenText);

@@ -7,7 +7,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Varnel"));
+    QApplication::setApplicationName(QStringLiteral(VARNEL_DISPLAY_NAME));
     QApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
     varnel::bench::FloorWindow window;
     return varnel::bench::ShowUntilFirstPaint(window);

@@ -3,32 +3,10 @@
 #include <optional>
 
 #include "awg.h"
+#include "units.h"
 
 namespace varnel {
 namespace {
-
-using Operation = ConversionStep::Operation;
-
-constexpr ConversionStep Times(double factor) {
-    return {Operation::Multiply, factor};
-}
-constexpr ConversionStep Over(double factor) {
-    return {Operation::Divide, factor};
-}
-constexpr ConversionStep kUnchanged = Times(1.0);
-
-constexpr double kCircularMilsPerSquareMillimetre = 1973.5;
-constexpr double kSquareMillimetresPerSquareInch = 645.16;
-constexpr double kSquareMilsPerSquareMillimetre = 1550.0031000062;
-constexpr double kMetresPerFoot = 0.3048;
-constexpr double kFeetPerMile = 5280.0;
-constexpr double kMetresPerInch = 0.0254;
-constexpr double kCentimetresPerMetre = 100.0;
-constexpr double kMetresPerYard = 0.9144;
-constexpr double kMetresPerKilometre = 1000.0;
-constexpr double kCircularMilsPerKcmil = 1000.0;
-
-constexpr std::int16_t kAwgIndex = 0;
 
 // Which fields are blank, one bit each.
 constexpr int kSizeBlank = 1;
@@ -52,12 +30,25 @@ std::optional<std::string_view> BlankRuleMessage(int blankMask) {
     }
 }
 
-const UnitConversion& SizeUnit(std::int16_t sizeIndex) {
-    return SIZE_UNITS.at(static_cast<std::size_t>(sizeIndex - 1));
+SizeUnit SelectedSizeUnit(const CalculatorState& state) {
+    std::optional<SizeUnit> unit = SizeUnitAt(state.SIZEINDEX);
+    if (!unit) {
+        RaiseFault(FaultKind::InvalidOperation);
+    }
+    return *unit;
 }
 
-const UnitConversion& LengthUnit(std::int16_t lengthIndex) {
-    return LENGTH_UNITS.at(static_cast<std::size_t>(lengthIndex));
+const UnitConversion& SelectedLengthConversion(const CalculatorState& state) {
+    std::optional<LengthUnit> unit = LengthUnitAt(state.LENGTHINDEX);
+    if (!unit) {
+        RaiseFault(FaultKind::InvalidOperation);
+    }
+    return LengthUnitRow(*unit).conversion;
+}
+
+// The conversion of a wire-size unit other than AWG.
+const UnitConversion& SizeConversion(SizeUnit unit) {
+    return *SizeUnitRow(unit).conversion;
 }
 
 // The steps of one press, sharing its state, fields, message sink and locale.
@@ -113,7 +104,10 @@ class Press {
         return ReadPositiveNumber(fields_.GetFieldText(field), format_);
     }
 
-    bool ReadWireSize() { return state_.SIZEINDEX == kAwgIndex ? ReadGauge() : ReadSizeInUnit(); }
+    bool ReadWireSize() {
+        SizeUnit unit = SelectedSizeUnit(state_);
+        return unit == SizeUnit::Awg ? ReadGauge() : ReadSizeInUnit(unit);
+    }
 
     bool ReadGauge() {
         std::optional<double> gauge = ParseGauge(fields_.GetFieldText(WIRESIZE), format_);
@@ -125,13 +119,13 @@ class Press {
         return true;
     }
 
-    bool ReadSizeInUnit() {
+    bool ReadSizeInUnit(SizeUnit unit) {
         std::optional<double> size = ReadPositiveField(WIRESIZE);
         if (!size) {
             return Refuse(kSizeNotUnderstood);
         }
         state_.SIZEVALUE = *size;
-        state_.AREA = RoundToSingle(ApplyConversion(*size, SizeUnit(state_.SIZEINDEX).toBase));
+        state_.AREA = RoundToSingle(ApplyConversion(*size, SizeConversion(unit).toBase));
         return true;
     }
 
@@ -140,7 +134,7 @@ class Press {
         if (!length) {
             return Refuse(kLengthNotUnderstood);
         }
-        state_.LENGTHM = ApplyConversion(*length, LengthUnit(state_.LENGTHINDEX).toBase);
+        state_.LENGTHM = ApplyConversion(*length, SelectedLengthConversion(state_).toBase);
         return true;
     }
 
@@ -170,19 +164,20 @@ class Press {
     void SolveWireSize() {
         state_.AREA =
             RoundToSingle(CheckedMultiply(CheckedDivide(COPPER_RHO, state_.OHMS), state_.LENGTHM));
-        if (state_.SIZEINDEX == kAwgIndex) {
+        SizeUnit unit = SelectedSizeUnit(state_);
+        if (unit == SizeUnit::Awg) {
             state_.SIZEVALUE = AreaToGauge(state_.AREA);
             fields_.SetFieldText(WIRESIZE, GaugeText(state_.SIZEVALUE, format_));
             return;
         }
-        state_.SIZEVALUE = ApplyConversion(state_.AREA, SizeUnit(state_.SIZEINDEX).fromBase);
+        state_.SIZEVALUE = ApplyConversion(state_.AREA, SizeConversion(unit).fromBase);
         fields_.SetFieldText(WIRESIZE, NumberText(state_.SIZEVALUE, format_));
     }
 
     void SolveLength() {
         state_.LENGTHM = CheckedDivide(CheckedMultiply(state_.AREA, state_.OHMS), COPPER_RHO);
-        state_.LENGTHVALUE =
-            RoundToSingle(ApplyConversion(state_.LENGTHM, LengthUnit(state_.LENGTHINDEX).fromBase));
+        state_.LENGTHVALUE = RoundToSingle(
+            ApplyConversion(state_.LENGTHM, SelectedLengthConversion(state_).fromBase));
         fields_.SetFieldText(WIRELENGTH, NumberText(state_.LENGTHVALUE, format_));
     }
 
@@ -198,36 +193,6 @@ class Press {
 };
 
 }  // namespace
-
-const std::array<UnitConversion, 5> SIZE_UNITS{{
-    {{Over(kCircularMilsPerSquareMillimetre), kUnchanged},
-     {Times(kCircularMilsPerSquareMillimetre), kUnchanged}},
-    {{Times(kSquareMillimetresPerSquareInch), kUnchanged},
-     {Over(kSquareMillimetresPerSquareInch), kUnchanged}},
-    {{Over(kSquareMilsPerSquareMillimetre), kUnchanged},
-     {Times(kSquareMilsPerSquareMillimetre), kUnchanged}},
-    {{Times(kCircularMilsPerKcmil), Over(kCircularMilsPerSquareMillimetre)},
-     {Times(kCircularMilsPerSquareMillimetre), Over(kCircularMilsPerKcmil)}},
-    {{kUnchanged, kUnchanged}, {kUnchanged, kUnchanged}},
-}};
-
-const std::array<UnitConversion, 7> LENGTH_UNITS{{
-    {{Times(kMetresPerFoot), kUnchanged}, {Over(kMetresPerFoot), kUnchanged}},
-    {{kUnchanged, kUnchanged}, {kUnchanged, kUnchanged}},
-    {{Times(kMetresPerInch), kUnchanged}, {Over(kMetresPerInch), kUnchanged}},
-    {{Over(kCentimetresPerMetre), kUnchanged}, {Times(kCentimetresPerMetre), kUnchanged}},
-    {{Times(kMetresPerYard), kUnchanged}, {Over(kMetresPerYard), kUnchanged}},
-    {{Times(kMetresPerFoot), Times(kFeetPerMile)}, {Over(kMetresPerFoot), Over(kFeetPerMile)}},
-    {{Times(kMetresPerKilometre), kUnchanged}, {Over(kMetresPerKilometre), kUnchanged}},
-}};
-
-double ApplyConversion(double value, const Conversion& conversion) {
-    for (const ConversionStep& step : conversion) {
-        value = step.operation == Operation::Multiply ? CheckedMultiply(value, step.factor)
-                                                      : CheckedDivide(value, step.factor);
-    }
-    return value;
-}
 
 void Calculate(CalculatorState& state, FieldAccess& fields, MessageSink& messages,
                const NumberFormat& format) {

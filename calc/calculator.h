@@ -4,7 +4,6 @@
 // field. It reaches its window only through FieldAccess and a MessageSink.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,9 +15,9 @@ namespace varnel {
 // The numbers kept between presses; all zero when the window opens (AWG, feet).
 struct CalculatorState {
     double SIZEVALUE = 0.0;        // wire size in the selected unit; for AWG the gauge
-    std::int16_t SIZEINDEX = 0;    // selected wire-size unit, 0 to 5
+    std::int16_t SIZEINDEX = 0;    // selected wire-size unit, a SizeUnit (units.h)
     float LENGTHVALUE = 0.0f;      // a solved length in the selected length unit
-    std::int16_t LENGTHINDEX = 0;  // selected length unit, 0 to 6
+    std::int16_t LENGTHINDEX = 0;  // selected length unit, a LengthUnit (units.h)
     double OHMS = 0.0;             // resistance in ohms
     float AREA = 0.0f;             // cross-section in square millimetres
     double LENGTHM = 0.0;          // length in metres
@@ -42,33 +41,6 @@ class FieldAccess {
 // The resistivity of copper in ohm square millimetres per metre.
 inline constexpr double COPPER_RHO = 0.01725608;
 
-// One step of a unit conversion, applied to the running value.
-struct ConversionStep {
-    enum class Operation { Multiply, Divide };
-    Operation operation;
-    double factor;
-};
-
-// A unit conversion as steps carried out left to right, each one checked.
-using Conversion = std::array<ConversionStep, 2>;
-
-// A unit and its two conversions: from the unit into the base unit (square millimetres or
-// metres) and back. Unused steps multiply by 1.
-struct UnitConversion {
-    Conversion toBase;
-    Conversion fromBase;
-};
-
-// Applies the steps in order. ApplyConversion(2.0, kcmil's toBase) == 2.0 x 1000 / 1973.5.
-double ApplyConversion(double value, const Conversion& conversion);
-
-// Wire-size units 1 to 5 (unit 0, AWG, has formulas of its own): circular mils, square
-// inches, square mils, kcmil, square millimetres. Row i holds unit i + 1.
-extern const std::array<UnitConversion, 5> SIZE_UNITS;
-
-// Length units 0 to 6: feet, metres, inches, centimetres, yards, miles, kilometres.
-extern const std::array<UnitConversion, 7> LENGTH_UNITS;
-
 // The messages of a press, word for word.
 inline constexpr std::string_view kNoFieldBlank = "You have to leave one of the fields blank!";
 inline constexpr std::string_view kAllFieldsBlank = "You have to fill in two of the fields!";
@@ -88,7 +60,8 @@ inline constexpr std::string_view kResistanceNotUnderstood =
 // One press of CALCULATE. It ends in exactly one of three ways: the result is written into
 // the one blank field; one message is shown and no field is written; or an ArithmeticFault
 // leaves it, no field is written and the state fields set before the fault keep their
-// values. The two filled fields are never rewritten.
+// values. The two filled fields are never rewritten. A unit index outside its cycle, which
+// no press sets, ends the press with an InvalidOperation fault.
 // Example: AWG, feet, WIRESIZE "10", WIRELENGTH "1000", RESISTANCE "" writes
 // " 0.999933931240995" into RESISTANCE.
 void Calculate(CalculatorState& state, FieldAccess& fields, MessageSink& messages,

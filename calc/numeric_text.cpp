@@ -1,5 +1,7 @@
 #include "numeric_text.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -28,6 +30,45 @@ std::string_view TrimSpacesAndTabs(std::string_view text) {
     return text;
 }
 
+// The group separators a text may use in a locale: the locale's own and, where it is a
+// character no keyboard types, those people type for it. Any of the three space-like
+// characters stands for another; the ASCII apostrophe stands for the right single quotation
+// mark.
+class GroupSeparators {
+  public:
+    explicit GroupSeparators(std::string_view group) {
+        static constexpr std::array<std::string_view, 3> kSpaces{" ", "\u00A0", "\u202F"};
+        static constexpr std::array<std::string_view, 2> kQuotes{"\u2019", "'"};
+        if (std::ranges::find(kSpaces, group) != kSpaces.end()) {
+            Accept(kSpaces);
+        } else if (group == kQuotes[0]) {
+            Accept(kQuotes);
+        } else if (!group.empty()) {
+            Accept(std::array{group});
+        }
+    }
+
+    // The length of the separator standing at the start of the text; 0 where none stands.
+    std::size_t LengthAtStartOf(std::string_view text) const {
+        for (std::size_t i = 0; i < count_; ++i) {
+            if (text.starts_with(accepted_[i])) {
+                return accepted_[i].size();
+            }
+        }
+        return 0;
+    }
+
+  private:
+    template <std::size_t N>
+    void Accept(const std::array<std::string_view, N>& separators) {
+        std::ranges::copy(separators, accepted_.begin());
+        count_ = N;
+    }
+
+    std::array<std::string_view, 3> accepted_{};
+    std::size_t count_ = 0;
+};
+
 // A number text taken apart, its separators removed.
 struct NumberParts {
     bool negative = false;
@@ -41,7 +82,7 @@ struct NumberParts {
 class NumberScanner {
   public:
     NumberScanner(std::string_view text, const NumberFormat& format)
-        : rest_(text), format_(format) {}
+        : rest_(text), format_(format), groupSeparators_(format.group) {}
 
     std::optional<NumberParts> Scan() {
         NumberParts parts;
@@ -103,7 +144,7 @@ class NumberScanner {
     bool ScanIntegerPart(std::string& digits) {
         std::string_view firstGroup = TakeDigits();
         digits.assign(firstGroup);
-        if (!Consume(format_.group)) {
+        if (!ConsumeGroupSeparator()) {
             return true;
         }
         if (firstGroup.empty() || firstGroup.size() > 3 || firstGroup.front() == '0') {
@@ -115,12 +156,19 @@ class NumberScanner {
                 return false;
             }
             digits.append(group);
-        } while (Consume(format_.group));
+        } while (ConsumeGroupSeparator());
         return true;
+    }
+
+    bool ConsumeGroupSeparator() {
+        std::size_t length = groupSeparators_.LengthAtStartOf(rest_);
+        rest_.remove_prefix(length);
+        return length > 0;
     }
 
     std::string_view rest_;
     const NumberFormat& format_;
+    GroupSeparators groupSeparators_;
 };
 
 // The exponent's value, saturated far beyond any double's range.

@@ -31,8 +31,10 @@ bool TextEquals(std::string_view a, std::string_view b);
 // or tabs around; an optional sign; digits with at most one decimal separator and at least
 // one digit; an optional exponent (e or E, optional sign, digits); group separators only in
 // the integer part, splitting it into groups of three after a first group of one to three
-// digits that does not start with 0. A value beyond the double range is not a number; one
-// that underflows reads as 0 or a subnormal. Time is linear in the length of the text.
+// digits that does not start with 0. Where the locale's group separator is a space, a no-break
+// space or a narrow no-break space, any of the three groups digits; where it is the right
+// single quotation mark, so does the ASCII apostrophe. A value beyond the double range is not a
+// number; one that underflows reads as 0 or a subnormal. Time is linear in the length of the text.
 // With {",", "."}: IsNumericText(" 1.234,5e1 ") == true, IsNumericText("1.5") == false.
 bool IsNumericText(std::string_view text, const NumberFormat& format);
 

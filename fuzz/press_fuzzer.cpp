@@ -4,7 +4,7 @@
 // the unit tests; this target checks only what holds for any input.
 //
 // Byte layout (FuzzedDataProvider): the last byte chooses the size unit (modulo 6), the one
-// before it the length unit (modulo 7) and the one before that the locale (modulo 3). From
+// before it the length unit (modulo 7) and the one before that the locale (modulo 5). From
 // the front, WIRESIZE and then WIRELENGTH each run up to a backslash followed by any other
 // byte, with a doubled backslash standing for one; RESISTANCE is every byte left.
 #include <fuzzer/FuzzedDataProvider.h>
@@ -20,22 +20,22 @@
 
 #include "calculator.h"
 #include "fake_window.h"
+#include "number_formats.h"
 #include "numeric_text.h"
+#include "units.h"
 
 namespace varnel {
 namespace {
 
 using testing::FakeWindow;
 
-const std::array<NumberFormat, 3> kFormats{{
-    {".", ","},
-    {",", "."},
-    {",", "\u00A0"},
-}};
+const std::array<const NumberFormat*, 5> kFormats{
+    &testing::kPeriod, &testing::kComma,       &testing::kCommaNoBreakSpace,
+    &testing::kFrench, &testing::kSwissGerman,
+};
 
-constexpr std::int16_t kAwg = 0;
-constexpr std::int16_t kLastSizeIndex = 5;
-constexpr std::int16_t kLastLengthIndex = 6;
+constexpr auto kLastSizeIndex = static_cast<std::int16_t>(kSizeUnitCount - 1);
+constexpr auto kLastLengthIndex = static_cast<std::int16_t>(kLengthUnitCount - 1);
 
 constexpr std::array<std::string_view, 3> kFields{WIRESIZE, WIRELENGTH, RESISTANCE};
 
@@ -47,7 +47,7 @@ constexpr std::array<std::string_view, 8> kMessages{
 };
 
 struct PressInput {
-    std::int16_t sizeIndex = kAwg;
+    std::int16_t sizeIndex = 0;
     std::int16_t lengthIndex = 0;
     const NumberFormat* format = nullptr;
     std::array<std::string, 3> texts;
@@ -57,7 +57,7 @@ PressInput DecodePress(FuzzedDataProvider& data) {
     PressInput input;
     input.sizeIndex = data.ConsumeIntegralInRange<std::int16_t>(0, kLastSizeIndex);
     input.lengthIndex = data.ConsumeIntegralInRange<std::int16_t>(0, kLastLengthIndex);
-    input.format = &kFormats[data.ConsumeIntegralInRange<std::size_t>(0, kFormats.size() - 1)];
+    input.format = kFormats[data.ConsumeIntegralInRange<std::size_t>(0, kFormats.size() - 1)];
     input.texts[0] = data.ConsumeRandomLengthString();
     input.texts[1] = data.ConsumeRandomLengthString();
     input.texts[2] = data.ConsumeRemainingBytesAsString();
@@ -95,7 +95,8 @@ void RequireNothingWritten(const FakeWindow& window) {
 
 void RequireReadableResult(const PressInput& input, std::string_view field,
                            const std::string& text) {
-    bool gaugeName = input.sizeIndex == kAwg && field == WIRESIZE && Contains(kGaugeNames, text);
+    bool gaugeName = SizeUnitAt(input.sizeIndex) == SizeUnit::Awg && field == WIRESIZE &&
+                     Contains(kGaugeNames, text);
     Require(gaugeName || IsNumericText(text, *input.format),
             "the result does not read back as a number in its locale");
 }

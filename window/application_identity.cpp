@@ -5,9 +5,9 @@
 namespace varnel::window {
 
 void DescribeApplication() {
-    QGuiApplication::setApplicationName(QStringLiteral("Varnel"));
+    QGuiApplication::setApplicationName(QStringLiteral(VARNEL_DISPLAY_NAME));
     QGuiApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.varnel.Varnel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VARNEL_APP_ID));
 }
 
 }  // namespace varnel::window

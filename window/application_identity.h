@@ -3,8 +3,9 @@
 
 namespace varnel::window {
 
-// Names the running application: "Varnel", version "1.00.0001", and the desktop entry
-// org.varnel.Varnel, so that the desktop matches its windows with the menu entry and icon.
+// Names the running application with the project's display name, version and application
+// id (the desktop entry's name), so that the desktop matches its windows with the menu entry
+// and icon.
 // Call it once the QApplication exists.
 void DescribeApplication();
 

@@ -14,6 +14,7 @@
 #include <QStyleFactory>
 #include <algorithm>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "control_table.h"
@@ -208,6 +209,23 @@ void Form1::BuildControls() {
         previous = control;
     }
     findChild<QWidget*>(ToQString(focusOrder.front()->name))->setFocus();
+
+    // Screen readers announce each text box with its row label, and meet each cyan panel
+    // named by its row rather than as a nameless frame.
+    const std::pair<const char*, const char*> labels[] = {{"Label2", "WIRESIZE"},
+                                                          {"Label4", "WIREUNIT"},
+                                                          {"Label3", "WIRELENGTH"},
+                                                          {"Label7", "LENGTHUNIT"},
+                                                          {"Label5", "RESISTANCE"}};
+    for (const auto& [label, textBox] : labels) {
+        findChild<QLabel*>(QLatin1String(label))
+            ->setBuddy(findChild<QWidget*>(QLatin1String(textBox)));
+    }
+    const std::pair<const char*, const char*> panels[] = {
+        {"Shape1", "WIRE SIZE"}, {"Shape2", "LENGTH"}, {"Shape3", "RESISTANCE"}};
+    for (const auto& [panel, row] : panels) {
+        findChild<QWidget*>(QLatin1String(panel))->setAccessibleName(QLatin1String(row));
+    }
 }
 
 void Form1::ConnectButtons() {

@@ -2,44 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "case_table.h"
 #include "fake_window.h"
+#include "number_formats.h"
+#include "units.h"
 
 namespace varnel {
 namespace {
 
-using testing::FakeWindow;
-
-const NumberFormat kPeriod{".", ","};
-const NumberFormat kComma{",", "."};
-
-constexpr std::int16_t kAwg = 0;
-constexpr std::int16_t kCircularMils = 1;
-constexpr std::int16_t kSquareInches = 2;
-constexpr std::int16_t kSquareMils = 3;
-constexpr std::int16_t kKcmil = 4;
-constexpr std::int16_t kSquareMillimetres = 5;
-
-constexpr std::int16_t kFeet = 0;
-constexpr std::int16_t kMetres = 1;
-constexpr std::int16_t kInches = 2;
-constexpr std::int16_t kCentimetres = 3;
-constexpr std::int16_t kYards = 4;
-constexpr std::int16_t kMiles = 5;
-constexpr std::int16_t kKilometres = 6;
+using namespace testing;
+using enum SizeUnit;
+using enum LengthUnit;
 
 // One press: the three typed texts, the two units and the locale.
 struct PressInput {
     std::string wireSize;
     std::string length;
     std::string resistance;
-    std::int16_t sizeIndex = kAwg;
-    std::int16_t lengthIndex = kFeet;
+    SizeUnit sizeUnit = Awg;
+    LengthUnit lengthUnit = Feet;
     NumberFormat format = kPeriod;
 };
 
@@ -51,8 +36,8 @@ struct PressOutcome {
 
 PressOutcome Press(const PressInput& input) {
     PressOutcome outcome{FakeWindow(input.wireSize, input.length, input.resistance), {}, {}};
-    outcome.state.SIZEINDEX = input.sizeIndex;
-    outcome.state.LENGTHINDEX = input.lengthIndex;
+    outcome.state.SIZEINDEX = static_cast<std::int16_t>(input.sizeUnit);
+    outcome.state.LENGTHINDEX = static_cast<std::int16_t>(input.lengthUnit);
     try {
         Calculate(outcome.state, outcome.window, outcome.window, input.format);
     } catch (const ArithmeticFault& fault) {
@@ -61,12 +46,9 @@ PressOutcome Press(const PressInput& input) {
     return outcome;
 }
 
-struct MessageCase {
-    const char* name;
+struct MessageCase : NamedCase {
     PressInput input;
     std::string_view message;
-
-    friend void PrintTo(const MessageCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PressMessages : public ::testing::TestWithParam<MessageCase> {};
@@ -79,6 +61,7 @@ TEST_P(PressMessages, ShowOneMessageAndWriteNothing) {
     EXPECT_FALSE(outcome.fault);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     BlankRule, PressMessages,
     ::testing::Values(
@@ -88,19 +71,19 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"SizeAndResistanceBlank", {"", "1000", ""}, kSizeAndResistanceBlank},
         MessageCase{"SizeAndLengthBlank", {"", "", "1"}, kSizeAndLengthBlank},
         MessageCase{"OneSpaceIsFilled", {" ", "1000", "1"}, kNoFieldBlank}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Inputs, PressMessages,
     ::testing::Values(
         MessageCase{"SizeOfOneSpace", {" ", "1000", ""}, kSizeNotUnderstood},
         MessageCase{"SizeNotAGauge", {"1/O", "1000", ""}, kSizeNotUnderstood},
-        MessageCase{
-            "GaugeNameInCircularMils", {"1/0", "1000", "", kCircularMils}, kSizeNotUnderstood},
-        MessageCase{"SizeZero", {"0", "1000", "", kSquareMillimetres}, kSizeNotUnderstood},
-        MessageCase{"SizeNegative", {"-2", "1000", "", kKcmil}, kSizeNotUnderstood},
-        MessageCase{
-            "SizeOverflowingDouble", {"1e400", "1000", "", kSquareMils}, kSizeNotUnderstood},
+        MessageCase{"GaugeNameInCircularMils", {"1/0", "1000", "", CircularMils}, kSizeNotUnderstood},
+        MessageCase{"SizeZero", {"0", "1000", "", SquareMillimetres}, kSizeNotUnderstood},
+        MessageCase{"SizeNegative", {"-2", "1000", "", Kcmil}, kSizeNotUnderstood},
+        MessageCase{"SizeOverflowingDouble", {"1e400", "1000", "", SquareMils}, kSizeNotUnderstood},
         MessageCase{"LengthZero", {"10", "0", ""}, kLengthNotUnderstood},
         MessageCase{"LengthNegative", {"10", "-5", ""}, kLengthNotUnderstood},
         MessageCase{"LengthText", {"10", "abc", ""}, kLengthNotUnderstood},
@@ -110,28 +93,24 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"ResistanceInfinite", {"", "1000", "inf"}, kResistanceNotUnderstood},
         MessageCase{"SizeCheckedBeforeLength", {"x", "y", ""}, kSizeNotUnderstood},
         MessageCase{"LengthCheckedBeforeResistance", {"", "y", "z"}, kLengthNotUnderstood}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
+// clang-format on
 
 // The one-reading mend: a text is either read whole in the user's locale or refused.
-INSTANTIATE_TEST_SUITE_P(OneReadingOfEveryNumber, PressMessages,
-                         ::testing::Values(MessageCase{"CommaDecimalInPeriodLocale",
-                                                       {"", "1000", "2,5"},
-                                                       kResistanceNotUnderstood},
-                                           MessageCase{"PeriodDecimalInCommaLocale",
-                                                       {"", "2.5", "1", kAwg, kFeet, kComma},
-                                                       kLengthNotUnderstood},
-                                           MessageCase{"CommaLocaleZeroLength",
-                                                       {"10", ",0", "", kAwg, kFeet, kComma},
-                                                       kLengthNotUnderstood}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    OneReadingOfEveryNumber, PressMessages,
+    ::testing::Values(
+        MessageCase{"CommaDecimalInPeriodLocale", {"", "1000", "2,5"}, kResistanceNotUnderstood},
+        MessageCase{"PeriodDecimalInCommaLocale", {"", "2.5", "1", Awg, Feet, kComma}, kLengthNotUnderstood},
+        MessageCase{"CommaLocaleZeroLength", {"10", ",0", "", Awg, Feet, kComma}, kLengthNotUnderstood}),
+    CaseName());
+// clang-format on
 
-struct SolveCase {
-    const char* name;
+struct SolveCase : NamedCase {
     PressInput input;
     std::string_view field;
     std::string text;
-
-    friend void PrintTo(const SolveCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PressResults : public ::testing::TestWithParam<SolveCase> {};
@@ -145,139 +124,78 @@ TEST_P(PressResults, WriteOnlyTheBlankField) {
     EXPECT_EQ(outcome.window.writes.front().second, GetParam().text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     SolvePaths, PressResults,
     ::testing::Values(
         SolveCase{"ResistanceOfGaugeTen", {"10", "1000", ""}, RESISTANCE, " 0.999933931240995"},
         SolveCase{"GaugeForOneOhm", {"", "1000", "1"}, WIRESIZE, " 10.0015539455252"},
-        SolveCase{"CircularMilsForOneOhm",
-                  {"", "1000", "1", kCircularMils},
-                  WIRESIZE,
-                  " 10379.9253759384"},
+        SolveCase{"CircularMilsForOneOhm", {"", "1000", "1", CircularMils}, WIRESIZE, " 10379.9253759384"},
         SolveCase{"LengthOfGaugeTen", {"10", "", "1"}, WIRELENGTH, " 1000.066"},
         SolveCase{"OneOught", {"", "1000", "0.1"}, WIRESIZE, "1/0"},
         SolveCase{"TooThickForAwg", {"", "1000", "0.04"}, WIRESIZE, "NO AWG SIZE"},
         SolveCase{"TinyGaugeInExponentForm", {"400", "1", ""}, RESISTANCE, " 9.99933914041482E+35"},
         SolveCase{"VanishingGaugeGivesNoLength", {"500", "", "1"}, WIRELENGTH, " 0"},
         SolveCase{"ZeroGaugeName", {"4/0", "1000", ""}, RESISTANCE, " 0.0501154113907939"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
+// clang-format on
 
 // One square millimetre, 1000 metres: 17.25608 ohms, read and solved in every size unit.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     SizeUnits, PressResults,
     ::testing::Values(
-        SolveCase{"ReadCircularMils",
-                  {"1973.5", "1000", "", kCircularMils, kMetres},
-                  RESISTANCE,
-                  " 17.25608"},
-        SolveCase{"SolveCircularMils",
-                  {"", "1000", "17.25608", kCircularMils, kMetres},
-                  WIRESIZE,
-                  " 1973.5"},
-        SolveCase{"ReadSquareInches",
-                  {"0.00155", "1000", "", kSquareInches, kMetres},
-                  RESISTANCE,
-                  " 17.2561149705165"},
-        SolveCase{"SolveSquareInches",
-                  {"", "1000", "17.25608", kSquareInches, kMetres},
-                  WIRESIZE,
-                  " 0.0015500031000062"},
-        SolveCase{"ReadSquareMils",
-                  {"1550.0031000062", "1000", "", kSquareMils, kMetres},
-                  RESISTANCE,
-                  " 17.25608"},
-        SolveCase{"SolveSquareMils",
-                  {"", "1000", "17.25608", kSquareMils, kMetres},
-                  WIRESIZE,
-                  " 1550.0031000062"},
-        SolveCase{"ReadKcmil", {"1.9735", "1000", "", kKcmil, kMetres}, RESISTANCE, " 17.25608"},
-        SolveCase{"SolveKcmil", {"", "1000", "17.25608", kKcmil, kMetres}, WIRESIZE, " 1.9735"},
-        SolveCase{"ReadSquareMillimetres",
-                  {"1", "1000", "", kSquareMillimetres, kMetres},
-                  RESISTANCE,
-                  " 17.25608"},
-        SolveCase{"SolveSquareMillimetres",
-                  {"", "1000", "17.25608", kSquareMillimetres, kMetres},
-                  WIRESIZE,
-                  " 1"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        SolveCase{"ReadCircularMils", {"1973.5", "1000", "", CircularMils, Metres}, RESISTANCE, " 17.25608"},
+        SolveCase{"SolveCircularMils", {"", "1000", "17.25608", CircularMils, Metres}, WIRESIZE, " 1973.5"},
+        SolveCase{"ReadSquareInches", {"0.00155", "1000", "", SquareInches, Metres}, RESISTANCE, " 17.2561149705165"},
+        SolveCase{"SolveSquareInches", {"", "1000", "17.25608", SquareInches, Metres}, WIRESIZE, " 0.0015500031000062"},
+        SolveCase{"ReadSquareMils", {"1550.0031000062", "1000", "", SquareMils, Metres}, RESISTANCE, " 17.25608"},
+        SolveCase{"SolveSquareMils", {"", "1000", "17.25608", SquareMils, Metres}, WIRESIZE, " 1550.0031000062"},
+        SolveCase{"ReadKcmil", {"1.9735", "1000", "", Kcmil, Metres}, RESISTANCE, " 17.25608"},
+        SolveCase{"SolveKcmil", {"", "1000", "17.25608", Kcmil, Metres}, WIRESIZE, " 1.9735"},
+        SolveCase{"ReadSquareMillimetres", {"1", "1000", "", SquareMillimetres, Metres}, RESISTANCE, " 17.25608"},
+        SolveCase{"SolveSquareMillimetres", {"", "1000", "17.25608", SquareMillimetres, Metres}, WIRESIZE, " 1"}),
+    CaseName());
+// clang-format on
 
 // One square millimetre of one ohm is 57.95 metres long, read and solved in every unit.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     LengthUnits, PressResults,
     ::testing::Values(
-        SolveCase{
-            "ReadFeet", {"1", "1000", "", kSquareMillimetres, kFeet}, RESISTANCE, " 5.259653184"},
-        SolveCase{"SolveFeet", {"1", "", "1", kSquareMillimetres, kFeet}, WIRELENGTH, " 190.1266"},
-        SolveCase{
-            "ReadMetres", {"1", "1000", "", kSquareMillimetres, kMetres}, RESISTANCE, " 17.25608"},
-        SolveCase{
-            "SolveMetres", {"1", "", "1", kSquareMillimetres, kMetres}, WIRELENGTH, " 57.95059"},
-        SolveCase{"ReadInches",
-                  {"1", "1000", "", kSquareMillimetres, kInches},
-                  RESISTANCE,
-                  " 0.438304432"},
-        SolveCase{
-            "SolveInches", {"1", "", "1", kSquareMillimetres, kInches}, WIRELENGTH, " 2281.519"},
-        SolveCase{"ReadCentimetres",
-                  {"1", "1000", "", kSquareMillimetres, kCentimetres},
-                  RESISTANCE,
-                  " 0.1725608"},
-        SolveCase{"SolveCentimetres",
-                  {"1", "", "1", kSquareMillimetres, kCentimetres},
-                  WIRELENGTH,
-                  " 5795.059"},
-        SolveCase{"ReadYards",
-                  {"1", "1000", "", kSquareMillimetres, kYards},
-                  RESISTANCE,
-                  " 15.778959552"},
-        SolveCase{
-            "SolveYards", {"1", "", "1", kSquareMillimetres, kYards}, WIRELENGTH, " 63.37553"},
-        SolveCase{
-            "ReadMiles", {"1", "1", "", kSquareMillimetres, kMiles}, RESISTANCE, " 27.77096881152"},
-        SolveCase{
-            "SolveMiles", {"1", "", "1", kSquareMillimetres, kMiles}, WIRELENGTH, " 0.03600883"},
-        SolveCase{"ReadKilometres",
-                  {"1", "1", "", kSquareMillimetres, kKilometres},
-                  RESISTANCE,
-                  " 17.25608"},
-        SolveCase{"SolveKilometres",
-                  {"1", "", "1", kSquareMillimetres, kKilometres},
-                  WIRELENGTH,
-                  " 0.05795059"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        SolveCase{"ReadFeet", {"1", "1000", "", SquareMillimetres, Feet}, RESISTANCE, " 5.259653184"},
+        SolveCase{"SolveFeet", {"1", "", "1", SquareMillimetres, Feet}, WIRELENGTH, " 190.1266"},
+        SolveCase{"ReadMetres", {"1", "1000", "", SquareMillimetres, Metres}, RESISTANCE, " 17.25608"},
+        SolveCase{"SolveMetres", {"1", "", "1", SquareMillimetres, Metres}, WIRELENGTH, " 57.95059"},
+        SolveCase{"ReadInches", {"1", "1000", "", SquareMillimetres, Inches}, RESISTANCE, " 0.438304432"},
+        SolveCase{"SolveInches", {"1", "", "1", SquareMillimetres, Inches}, WIRELENGTH, " 2281.519"},
+        SolveCase{"ReadCentimetres", {"1", "1000", "", SquareMillimetres, Centimetres}, RESISTANCE, " 0.1725608"},
+        SolveCase{"SolveCentimetres", {"1", "", "1", SquareMillimetres, Centimetres}, WIRELENGTH, " 5795.059"},
+        SolveCase{"ReadYards", {"1", "1000", "", SquareMillimetres, Yards}, RESISTANCE, " 15.778959552"},
+        SolveCase{"SolveYards", {"1", "", "1", SquareMillimetres, Yards}, WIRELENGTH, " 63.37553"},
+        SolveCase{"ReadMiles", {"1", "1", "", SquareMillimetres, Miles}, RESISTANCE, " 27.77096881152"},
+        SolveCase{"SolveMiles", {"1", "", "1", SquareMillimetres, Miles}, WIRELENGTH, " 0.03600883"},
+        SolveCase{"ReadKilometres", {"1", "1", "", SquareMillimetres, Kilometres}, RESISTANCE, " 17.25608"},
+        SolveCase{"SolveKilometres", {"1", "", "1", SquareMillimetres, Kilometres}, WIRELENGTH, " 0.05795059"}),
+    CaseName());
+// clang-format on
 
 // The one-reading mend and results written in the user's locale.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Locales, PressResults,
-    ::testing::Values(SolveCase{"CommaDecimalIsUsedWhole",
-                                {"2,5", "1000", "", kSquareMillimetres, kMetres, kComma},
-                                RESISTANCE,
-                                " 6,902432"},
-                      SolveCase{"CommaLeadingSeparatorIsAHalf",
-                                {"", "1000", ",5", kSquareMillimetres, kMetres, kComma},
-                                WIRESIZE,
-                                " 34,5121612548828"},
-                      SolveCase{"CommaLocaleLengthWritten",
-                                {"10", "", "1", kAwg, kFeet, kComma},
-                                WIRELENGTH,
-                                " 1000,066"},
-                      SolveCase{"GroupedThousandIsAThousand",
-                                {"1", "1,000", "", kSquareMillimetres, kMetres},
-                                RESISTANCE,
-                                " 17.25608"},
-                      SolveCase{"CommaLocaleGroupedThousand",
-                                {"1", "1.000", "", kSquareMillimetres, kMetres, kComma},
-                                RESISTANCE,
-                                " 17,25608"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(
+        SolveCase{"CommaDecimalIsUsedWhole", {"2,5", "1000", "", SquareMillimetres, Metres, kComma}, RESISTANCE, " 6,902432"},
+        SolveCase{"CommaLeadingSeparatorIsAHalf", {"", "1000", ",5", SquareMillimetres, Metres, kComma}, WIRESIZE, " 34,5121612548828"},
+        SolveCase{"CommaLocaleLengthWritten", {"10", "", "1", Awg, Feet, kComma}, WIRELENGTH, " 1000,066"},
+        SolveCase{"GroupedThousandIsAThousand", {"1", "1,000", "", SquareMillimetres, Metres}, RESISTANCE, " 17.25608"},
+        SolveCase{"CommaLocaleGroupedThousand", {"1", "1.000", "", SquareMillimetres, Metres, kComma}, RESISTANCE, " 17,25608"}),
+    CaseName());
+// clang-format on
 
-struct FaultCase {
-    const char* name;
+struct FaultCase : NamedCase {
     PressInput input;
     FaultKind kind;
-
-    friend void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PressFaults : public ::testing::TestWithParam<FaultCase> {};
@@ -289,32 +207,24 @@ TEST_P(PressFaults, LeaveTheFieldsUnwritten) {
     EXPECT_TRUE(outcome.window.messages.empty());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Arithmetic, PressFaults,
     ::testing::Values(
         FaultCase{"VanishingGaugeResistance", {"500", "1", ""}, FaultKind::DivisionByZero},
-        FaultCase{"VanishingGaugeSize",
-                  {"", "1e-320", "1e300", kAwg, kMetres},
-                  FaultKind::DivisionByZero},
+        FaultCase{"VanishingGaugeSize", {"", "1e-320", "1e300", Awg, Metres}, FaultKind::DivisionByZero},
         FaultCase{"HugeGaugeVanishes", {"1e308", "1", ""}, FaultKind::DivisionByZero},
         FaultCase{"TinyResistanceOverflowsAwgArea", {"", "1", "1e-41"}, FaultKind::Overflow},
-        FaultCase{
-            "SizeTooLargeForSingle", {"1e39", "1", "", kSquareMillimetres}, FaultKind::Overflow},
-        FaultCase{
-            "SquareInchesOverflowDouble", {"1e307", "1", "", kSquareInches}, FaultKind::Overflow},
-        FaultCase{"LengthOverflowsMetres",
-                  {"1", "1e306", "", kSquareMillimetres, kKilometres},
-                  FaultKind::Overflow},
-        FaultCase{"ResistanceOverflows",
-                  {"1e-45", "1e300", "", kSquareMillimetres, kMetres},
-                  FaultKind::Overflow},
-        FaultCase{"SolvedLengthTooLargeForSingle",
-                  {"1e30", "", "1e20", kSquareMillimetres},
-                  FaultKind::Overflow},
-        FaultCase{"TinyResistanceOverflowsArea",
-                  {"", "1e300", "1e-300", kSquareMillimetres},
-                  FaultKind::Overflow}),
-    [](const auto& info) { return std::string(info.param.name); });
+        FaultCase{"SizeTooLargeForSingle", {"1e39", "1", "", SquareMillimetres}, FaultKind::Overflow},
+        FaultCase{"SquareInchesOverflowDouble", {"1e307", "1", "", SquareInches}, FaultKind::Overflow},
+        FaultCase{"LengthOverflowsMetres", {"1", "1e306", "", SquareMillimetres, Kilometres}, FaultKind::Overflow},
+        FaultCase{"ResistanceOverflows", {"1e-45", "1e300", "", SquareMillimetres, Metres}, FaultKind::Overflow},
+        FaultCase{"SolvedLengthTooLargeForSingle", {"1e30", "", "1e20", SquareMillimetres}, FaultKind::Overflow},
+        FaultCase{"SizeIndexOutsideTheCycle", {"10", "1000", "", static_cast<SizeUnit>(6)}, FaultKind::InvalidOperation},
+        FaultCase{"LengthIndexOutsideTheCycle", {"10", "1000", "", Awg, static_cast<LengthUnit>(-1)}, FaultKind::InvalidOperation},
+        FaultCase{"TinyResistanceOverflowsArea", {"", "1e300", "1e-300", SquareMillimetres}, FaultKind::Overflow}),
+    CaseName());
+// clang-format on
 
 TEST(PressFaults, KeepTheStateSetBeforeTheFault) {
     PressOutcome outcome = Press({"500", "1", ""});
@@ -340,11 +250,6 @@ TEST(PressState, SecondPressFindsNoFieldBlank) {
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages.front(), kNoFieldBlank);
     EXPECT_EQ(state.SIZEVALUE, 0.0);
-}
-
-TEST(ApplyConversion, MilesGoThroughFeet) {
-    EXPECT_EQ(ApplyConversion(1.0, LENGTH_UNITS[kMiles].toBase), 1.0 * 0.3048 * 5280.0);
-    EXPECT_EQ(ApplyConversion(2.0, SIZE_UNITS[kKcmil - 1].toBase), 2.0 * 1000.0 / 1973.5);
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <array>
 #include <chrono>
 #include <cstddef>
@@ -17,18 +15,15 @@
 #include <tuple>
 #include <vector>
 
+#include "case_table.h"
 #include "fake_window.h"
 #include "hostile_texts.h"
+#include "number_formats.h"
 
 namespace varnel {
 namespace {
 
-using testing::Ending;
-using testing::FakeWindow;
-using testing::HostileText;
-using testing::kHostileTexts;
-
-const NumberFormat kPeriod{".", ","};
+using namespace testing;
 
 constexpr std::chrono::milliseconds kAnswerBound{250};
 
@@ -47,8 +42,6 @@ struct FieldPlace {
     std::int16_t lengthIndex;
     std::string_view notUnderstood;
     std::string_view blankRule;
-
-    friend void PrintTo(const FieldPlace& p, std::ostream* os) { *os << p.name; }
 };
 
 constexpr std::size_t kWireSize = 0;

@@ -2,27 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cmath>
 #include <limits>
 #include <string>
 
+#include "case_table.h"
+#include "number_formats.h"
+
 namespace varnel {
 namespace {
 
-const NumberFormat kPeriod{".", ","};
-const NumberFormat kComma{",", "."};
-const NumberFormat kNoBreakSpaceGroups{",", "\u00A0"};
+using namespace testing;
 
-struct ReadingCase {
-    const char* name;
+struct ReadingCase : NamedCase {
     std::string text;
     NumberFormat format;
     bool numeric;
     double value;
-
-    friend void PrintTo(const ReadingCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class NumberReading : public ::testing::TestWithParam<ReadingCase> {};
@@ -33,6 +29,7 @@ TEST_P(NumberReading, AcceptsExactlyTheNumberGrammar) {
     EXPECT_EQ(TextToDouble(c.text, c.format), c.value);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Texts, NumberReading,
     ::testing::Values(
@@ -50,11 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"CommaLocaleDecimal", "2,5", kComma, true, 2.5},
         ReadingCase{"CommaLocaleLeadingSeparator", ",5", kComma, true, 0.5},
         ReadingCase{"CommaLocaleGrouped", "1.000,25", kComma, true, 1000.25},
-        ReadingCase{"NoBreakSpaceGroups", "12\u00A0345,5", kNoBreakSpaceGroups, true, 12345.5},
+        ReadingCase{"NoBreakSpaceGroups", "12\u00A0345,5", kCommaNoBreakSpace, true, 12345.5},
         ReadingCase{"UnderflowIsZero", "1e-400", kPeriod, true, 0.0},
         ReadingCase{"UnderflowKeepsSubnormal", "5e-324", kPeriod, true, 5e-324},
-        ReadingCase{"LargestDouble", "1.7976931348623157e308", kPeriod, true,
-                    std::numeric_limits<double>::max()},
+        ReadingCase{"LargestDouble", "1.7976931348623157e308", kPeriod, true, std::numeric_limits<double>::max()},
         ReadingCase{"ManyZerosBeforeSmallExponent", "0.000001e-320", kPeriod, true, 0.0},
         ReadingCase{"Empty", "", kPeriod, false, 0.0},
         ReadingCase{"SpacesOnly", "   ", kPeriod, false, 0.0},
@@ -80,14 +76,35 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"FirstGroupStartsWithZero", "0,100", kPeriod, false, 0.0},
         ReadingCase{"GroupInFraction", "1.000,000", kPeriod, false, 0.0},
         ReadingCase{"GroupWithoutDigitsBefore", ",100", kPeriod, false, 0.0},
-        ReadingCase{"NoBreakSpaceAfterNumber", "5\u00A0", kNoBreakSpaceGroups, false, 0.0},
-        ReadingCase{"NulByte",
-                    std::string("1\0"
-                                "2",
-                                3),
-                    kPeriod, false, 0.0},
+        ReadingCase{"NoBreakSpaceAfterNumber", "5\u00A0", kCommaNoBreakSpace, false, 0.0},
+        ReadingCase{"NulByte", std::string("1\0" "2", 3), kPeriod, false, 0.0},
         ReadingCase{"InvalidUtf8", "1\xff", kPeriod, false, 0.0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
+// clang-format on
+
+// Digit groups as people type them: any space-like separator where the locale groups with
+// one, the ASCII apostrophe where it groups with U+2019; the groups rule itself unchanged.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    TypedGroupSeparators, NumberReading,
+    ::testing::Values(
+        ReadingCase{"FrenchNarrowNoBreakSpace", "1\u202F000,5", kFrench, true, 1000.5},
+        ReadingCase{"FrenchNoBreakSpace", "1\u00A0000", kFrench, true, 1000.0},
+        ReadingCase{"FrenchSpace", "1 000", kFrench, true, 1000.0},
+        ReadingCase{"FrenchMixedSpaces", "1 000\u00A0000\u202F000", kFrench, true, 1e9},
+        ReadingCase{"FrenchSpaceGroupOfTwo", "1 00", kFrench, false, 0.0},
+        ReadingCase{"FrenchSpaceFirstGroupOfFour", "1000 000", kFrench, false, 0.0},
+        ReadingCase{"FrenchSpaceInFraction", "1,000 000", kFrench, false, 0.0},
+        ReadingCase{"NoBreakSpaceLocaleTakesSpace", "12 345,5", kCommaNoBreakSpace, true, 12345.5},
+        ReadingCase{"SwissRightQuote", "100\u2019000", kSwissGerman, true, 100000.0},
+        ReadingCase{"SwissApostrophe", "100'000.5", kSwissGerman, true, 100000.5},
+        ReadingCase{"SwissApostropheGroupOfTwo", "1'00", kSwissGerman, false, 0.0},
+        ReadingCase{"SwissSpaceIsNoGroup", "100 000", kSwissGerman, false, 0.0},
+        ReadingCase{"PeriodLocaleSpaceIsNoGroup", "1 000", kPeriod, false, 0.0},
+        ReadingCase{"PeriodLocaleApostropheIsNoGroup", "1'000", kPeriod, false, 0.0},
+        ReadingCase{"CommaLocaleSpaceIsNoGroup", "1 000", kComma, false, 0.0}),
+    CaseName());
+// clang-format on
 
 TEST(NumberReading, ReadsMegabyteTextsWhole) {
     std::string digits(1 << 20, '1');
@@ -97,13 +114,10 @@ TEST(NumberReading, ReadsMegabyteTextsWhole) {
     EXPECT_EQ(TextToDouble("1e" + std::string(1 << 20, '0') + "1", kPeriod), 10.0);
 }
 
-struct DoubleTextCase {
-    const char* name;
+struct DoubleTextCase : NamedCase {
     double value;
     NumberFormat format;
     std::string text;
-
-    friend void PrintTo(const DoubleTextCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class DoubleNumberText : public ::testing::TestWithParam<DoubleTextCase> {};
@@ -112,6 +126,7 @@ TEST_P(DoubleNumberText, WritesFifteenSignificantDigits) {
     EXPECT_EQ(NumberText(GetParam().value, GetParam().format), GetParam().text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Values, DoubleNumberText,
     ::testing::Values(
@@ -130,14 +145,12 @@ INSTANTIATE_TEST_SUITE_P(
         DoubleTextCase{"Subnormal", 5e-324, kPeriod, " 4.94065645841247E-324"},
         DoubleTextCase{"CommaLocale", 1234.5, kComma, " 1234,5"},
         DoubleTextCase{"CommaLocaleExponent", 2.5e20, kComma, " 2,5E+20"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
+// clang-format on
 
-struct SingleTextCase {
-    const char* name;
+struct SingleTextCase : NamedCase {
     float value;
     std::string text;
-
-    friend void PrintTo(const SingleTextCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SingleNumberText : public ::testing::TestWithParam<SingleTextCase> {};
@@ -146,19 +159,21 @@ TEST_P(SingleNumberText, WritesSevenSignificantDigits) {
     EXPECT_EQ(NumberText(GetParam().value, kPeriod), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, SingleNumberText,
-                         ::testing::Values(SingleTextCase{"Thousand", 1000.0f, " 1000"},
-                                           SingleTextCase{"SevenDigits", 1002.381f, " 1002.381"},
-                                           SingleTextCase{"Tenth", 0.1f, " 0.1"},
-                                           SingleTextCase{"LargestFixed", 9999999.0f, " 9999999"},
-                                           SingleTextCase{"SmallestExponentForm", 1e7f, " 1E+07"},
-                                           SingleTextCase{"LargestSingle",
-                                                          std::numeric_limits<float>::max(),
-                                                          " 3.402823E+38"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Values, SingleNumberText,
+    ::testing::Values(
+        SingleTextCase{"Thousand", 1000.0f, " 1000"},
+        SingleTextCase{"SevenDigits", 1002.381f, " 1002.381"},
+        SingleTextCase{"Tenth", 0.1f, " 0.1"},
+        SingleTextCase{"LargestFixed", 9999999.0f, " 9999999"},
+        SingleTextCase{"SmallestExponentForm", 1e7f, " 1E+07"},
+        SingleTextCase{"LargestSingle", std::numeric_limits<float>::max(), " 3.402823E+38"}),
+    CaseName());
+// clang-format on
 
 TEST(NumberText, WrittenTextReadsBackInTheSameLocale) {
-    for (const NumberFormat& format : {kPeriod, kComma, kNoBreakSpaceGroups}) {
+    for (const NumberFormat& format : {kPeriod, kComma, kCommaNoBreakSpace}) {
         for (double value : {0.999933931240995, 1.5e-7, 123456789012345.0, 2.5e300}) {
             std::string text = NumberText(value, format);
             ASSERT_TRUE(IsNumericText(text, format)) << text;
@@ -167,12 +182,9 @@ TEST(NumberText, WrittenTextReadsBackInTheSameLocale) {
     }
 }
 
-struct FaultCase {
-    const char* name;
+struct FaultCase : NamedCase {
     double (*operation)();
     FaultKind kind;
-
-    friend void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class CheckedArithmetic : public ::testing::TestWithParam<FaultCase> {};
@@ -188,27 +200,23 @@ TEST_P(CheckedArithmetic, RaisesTheFaultOfItsKind) {
 
 constexpr double kMax = std::numeric_limits<double>::max();
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Operations, CheckedArithmetic,
     ::testing::Values(
-        FaultCase{"DivisionByZero", [] { return CheckedDivide(1.0, 0.0); },
-                  FaultKind::DivisionByZero},
-        FaultCase{"ZeroByZero", [] { return CheckedDivide(0.0, 0.0); },
-                  FaultKind::InvalidOperation},
-        FaultCase{"ProductOverflow", [] { return CheckedMultiply(kMax, 2.0); },
-                  FaultKind::Overflow},
-        FaultCase{"SumOverflow", [] { return CheckedAdd(kMax, kMax); }, FaultKind::Overflow},
-        FaultCase{"QuotientOverflow", [] { return CheckedDivide(kMax, 0.5); }, FaultKind::Overflow},
-        FaultCase{"PowerOverflow", [] { return Power(10.0, 400.0); }, FaultKind::Overflow},
-        FaultCase{"ZeroToNegativePower", [] { return Power(0.0, -1.0); },
-                  FaultKind::DivisionByZero},
-        FaultCase{"RootOfNegative", [] { return Power(-1.0, 0.5); }, FaultKind::InvalidOperation},
-        FaultCase{"LogarithmOfZero", [] { return NaturalLog(0.0); }, FaultKind::DivisionByZero},
-        FaultCase{"LogarithmOfNegative", [] { return NaturalLog(-1.0); },
-                  FaultKind::InvalidOperation},
-        FaultCase{"TooLargeForSingle", [] { return static_cast<double>(RoundToSingle(1e39)); },
-                  FaultKind::Overflow}),
-    [](const auto& info) { return std::string(info.param.name); });
+        FaultCase{"DivisionByZero", [] {return CheckedDivide(1.0, 0.0);}, FaultKind::DivisionByZero},
+        FaultCase{"ZeroByZero", [] {return CheckedDivide(0.0, 0.0);}, FaultKind::InvalidOperation},
+        FaultCase{"ProductOverflow", [] {return CheckedMultiply(kMax, 2.0);}, FaultKind::Overflow},
+        FaultCase{"SumOverflow", [] {return CheckedAdd(kMax, kMax);}, FaultKind::Overflow},
+        FaultCase{"QuotientOverflow", [] {return CheckedDivide(kMax, 0.5);}, FaultKind::Overflow},
+        FaultCase{"PowerOverflow", [] {return Power(10.0, 400.0);}, FaultKind::Overflow},
+        FaultCase{"ZeroToNegativePower", [] {return Power(0.0, -1.0);}, FaultKind::DivisionByZero},
+        FaultCase{"RootOfNegative", [] {return Power(-1.0, 0.5);}, FaultKind::InvalidOperation},
+        FaultCase{"LogarithmOfZero", [] {return NaturalLog(0.0);}, FaultKind::DivisionByZero},
+        FaultCase{"LogarithmOfNegative", [] {return NaturalLog(-1.0);}, FaultKind::InvalidOperation},
+        FaultCase{"TooLargeForSingle", [] {return static_cast<double>(RoundToSingle(1e39));}, FaultKind::Overflow}),
+    CaseName());
+// clang-format on
 
 TEST(CheckedArithmetic, UnderflowIsNoFault) {
     EXPECT_EQ(Power(10.0, -400.0), 0.0);

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "case_table.h"
 #include "fake_window.h"
+#include "number_formats.h"
 
 namespace varnel {
 namespace {
 
-using testing::FakeWindow;
-
-const NumberFormat kPeriod{".", ","};
+using namespace testing;
 
 TEST(NextSizeUnit, CyclesThroughTheSixUnits) {
     FakeWindow window("", "", "");
@@ -39,6 +39,24 @@ TEST(NextLengthUnit, CyclesThroughTheSevenUnits) {
     EXPECT_EQ(names, (std::vector<std::string>{"METERS", "INCHES", "CENTIMETERS", "YARDS", "MILES",
                                                "KILOMETERS", "FEET"}));
     EXPECT_EQ(state.LENGTHINDEX, 0);
+}
+
+TEST(ApplyConversion, GoesStepByStep) {
+    EXPECT_EQ(ApplyConversion(1.0, LengthUnitRow(LengthUnit::Miles).conversion.toBase),
+              1.0 * 0.3048 * 5280.0);
+    EXPECT_EQ(ApplyConversion(2.0, SizeUnitRow(SizeUnit::Kcmil).conversion->toBase),
+              2.0 * 1000.0 / 1973.5);
+}
+
+TEST(UnitAt, NamesOnlyTheIndexesOfTheCycle) {
+    EXPECT_EQ(SizeUnitAt(4), SizeUnit::Kcmil);
+    EXPECT_EQ(LengthUnitAt(6), LengthUnit::Kilometres);
+    for (int outside : {-32768, -1, 6, 32767}) {
+        EXPECT_EQ(SizeUnitAt(static_cast<std::int16_t>(outside)), std::nullopt) << outside;
+    }
+    for (int outside : {-32768, -1, 7, 32767}) {
+        EXPECT_EQ(LengthUnitAt(static_cast<std::int16_t>(outside)), std::nullopt) << outside;
+    }
 }
 
 TEST(UnitSteps, ConvertNoNumberAndChangeHowTheNextPressReads) {

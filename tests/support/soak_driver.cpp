@@ -8,6 +8,8 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
+#include <span>
+#include <string_view>
 #include <utility>
 
 #include "calculator.h"
@@ -39,6 +41,16 @@ constexpr qsizetype kShownCharacters = 24;
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The names a unit box shows, in the order its CHANGE button steps through them.
+template <typename UnitTable>
+std::vector<QString> UnitNames(const UnitTable& units) {
+    std::vector<QString> names;
+    for (const auto& unit : units) {
+        names.push_back(ToQString(unit.name));
+    }
+    return names;
 }
 
 std::string Name(const QWidget* widget) {
@@ -167,9 +179,9 @@ SoakDriver::SoakDriver(window::Form1& form, std::uint32_t seed)
       random_(seed),
       calculate_(form.findChild<QPushButton*>(QStringLiteral("Command1"))),
       steppers_{{{form.findChild<QPushButton*>(QStringLiteral("Command2")), kWireUnitBox,
-                  SIZE_UNIT_NAMES},
+                  UnitNames(SIZE_UNITS)},
                  {form.findChild<QPushButton*>(QStringLiteral("Command3")), kLengthUnitBox,
-                  LENGTH_UNIT_NAMES}}},
+                  UnitNames(LENGTH_UNITS)}}},
       typedTexts_(SoakTexts(kLongestTypedText)),
       pastedTexts_(SoakTexts(kLongestPastedText)) {
     std::size_t box = 0;
@@ -231,7 +243,7 @@ Event SoakDriver::StepUnit(const Snapshot& before) {
     UnitStepper& stepper = steppers_[Pick(steppers_.size())];
     stepper.shown = (stepper.shown + 1) % stepper.names.size();
     Snapshot expected = before;
-    expected.texts[stepper.box] = ToQString(stepper.names[stepper.shown]);
+    expected.texts[stepper.box] = stepper.names[stepper.shown];
     QTest::mouseClick(stepper.button, Qt::LeftButton);
     return {"press " + Name(stepper.button), expected};
 }

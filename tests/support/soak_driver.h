@@ -12,9 +12,7 @@
 #include <deque>
 #include <optional>
 #include <random>
-#include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 class QLineEdit;
@@ -73,7 +71,7 @@ class SoakDriver {
     struct UnitStepper {
         QPushButton* button;
         std::size_t box;
-        std::span<const std::string_view> names;
+        std::vector<QString> names;
         std::size_t shown = 0;
     };
 

@@ -1,22 +1,39 @@
-"""Finds each control of the running program by its accessible name, presses CALCULATE
-through the accessibility bus and checks the result and a message box, as a screen-reader
-user would meet them."""
+"""Finds each control of the running program by its accessible name, checks that each text box
+is labelled by its row label and that no nameless panel is left in the window, presses
+CALCULATE through the accessibility bus and checks the result, its announcement and a message
+box, as a screen-reader user would meet them."""
 
 import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 CONTROLS = [
     "WIRE SIZE", "LENGTH", "RESISTANCE", "WIRE SIZE UNITS", "LENGTH UNITS",
     "CALCULATE", "CHANGE WIRE SIZE UNITS", "CHANGE LENGTH UNITS",
 ]
 
+# Each text box and the text of the row label that labels it.
+ROW_LABELS = {
+    "WIRE SIZE": "WIRE SIZE", "WIRE SIZE UNITS": "UNITS", "LENGTH": "LENGTH",
+    "LENGTH UNITS": "UNITS", "RESISTANCE": "RESISTANCE",
+}
+
+# Containers that a screen reader announces by their name alone.
+CONTAINER_ROLES = {pyatspi.ROLE_PANEL, pyatspi.ROLE_FILLER, pyatspi.ROLE_FRAME}
+
+EDITABLE_ROLES = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY}
+
 
 def wait_for(what, find, seconds=20):
+    """Polls find until it returns something, delivering the events that arrive meanwhile."""
+    context = GLib.MainContext.default()
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
+        while context.pending():
+            context.iteration(False)
         found = find()
         if found is not None:
             return found
@@ -50,27 +67,77 @@ def press(button):
     button.queryAction().doAction(0)
 
 
+def labels_of(node):
+    """The names of the labels that the node's labelled-by relations point at."""
+    names = []
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            for index in range(relation.getNTargets()):
+                target = relation.getTarget(index)
+                if target.getRole() == pyatspi.ROLE_LABEL:
+                    names.append(target.name)
+    return names
+
+
+def check_labels(controls):
+    for name, label in ROW_LABELS.items():
+        found = labels_of(controls[name])
+        if label not in found:
+            sys.exit(f"FAIL: the text box {name!r} is labelled by {found}, not by {label!r}")
+    print("labelled by their row labels:",
+          ", ".join(f"{name} by {label!r}" for name, label in ROW_LABELS.items()))
+
+
+def check_containers(window):
+    containers = pyatspi.findAllDescendants(
+        window, lambda node: node is not None and node.getRole() in CONTAINER_ROLES)
+    nameless = [node.getRoleName() for node in containers if not node.name]
+    if nameless:
+        sys.exit(f"FAIL: nameless {', '.join(nameless)} under the window")
+    print("no nameless panel, filler or frame; named:",
+          ", ".join(f"{node.getRoleName()} {node.name!r}" for node in containers) or "none")
+
+
+class TextInsertions:
+    """The texts inserted into each text box, by its accessible name, as announced on the bus."""
+
+    def __init__(self):
+        self.texts = {}
+        pyatspi.Registry.registerEventListener(self.heard, "object:text-changed:insert")
+
+    def heard(self, event):
+        if event.source is not None and event.source.getRole() in EDITABLE_ROLES:
+            self.texts.setdefault(event.source.name, []).append(event.any_data)
+
+
 def main(program):
+    insertions = TextInsertions()
     process = subprocess.Popen([program])
     try:
         app = wait_for("the program on the accessibility bus", lambda: application("varnel"))
         window = wait_for("the window Varnel",
                           lambda: named(app, "Varnel", {pyatspi.ROLE_FRAME}))
-        editable = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY}
         controls = {}
         for name in CONTROLS:
-            roles = {pyatspi.ROLE_PUSH_BUTTON} if name.startswith(("CALC", "CHANGE")) else editable
+            roles = ({pyatspi.ROLE_PUSH_BUTTON} if name.startswith(("CALC", "CHANGE"))
+                     else EDITABLE_ROLES)
             controls[name] = wait_for(f"the control {name!r}", lambda: named(window, name, roles))
         print("found by name:", ", ".join(CONTROLS))
+        check_labels(controls)
+        check_containers(window)
 
         controls["WIRE SIZE"].queryEditableText().setTextContents("10")
         controls["LENGTH"].queryEditableText().setTextContents("1000")
         press(controls["CALCULATE"])
+        expected = " 0.999933931240995"
         result = wait_for("the resistance",
                           lambda: text_of(controls["RESISTANCE"]) or None)
-        if result != " 0.999933931240995":
+        if result != expected:
             sys.exit(f"FAIL: CALCULATE wrote {result!r} into RESISTANCE")
         print("CALCULATE wrote", repr(result), "into RESISTANCE")
+        wait_for("the announcement of the result",
+                 lambda: expected in insertions.texts.get("RESISTANCE", []) or None)
+        print("announced: object:text-changed:insert", repr(expected), "on RESISTANCE")
 
         press(controls["CALCULATE"])
         alert = wait_for("the message box",
