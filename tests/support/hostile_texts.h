@@ -24,6 +24,8 @@ inline const std::string kFortyThousandDigits(40'000, '7');
 // field blank, the message of the blank rule.
 enum class Ending { NotUnderstood, BlankRule };
 
+// Named and printed by its name as a NamedCase is, but without GoogleTest's header, which the
+// soak's benchmark does without.
 struct HostileText {
     const char* name;
     std::string_view text;
