@@ -11,7 +11,7 @@ JOBS ?= $(shell nproc)
 PROGRAM_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-wayland fonts-liberation \
 	fonts-dejavu-core
 # Checking what is installed and packaged.
-PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file
+PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file groff-base
 # The tests: GoogleTest, and the accessibility check, which drives the program through AT-SPI
 # on a virtual X display and on a headless Wayland compositor.
 TEST_PACKAGES := $(PROGRAM_PACKAGES) $(PACKAGING_PACKAGES) libgtest-dev xvfb xauth dbus \
@@ -46,9 +46,12 @@ run:
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target varnel
 	$(BUILD_DIR)/app/varnel
 
-# The README's picture of the window, drawn on the offscreen platform.
+# The README's picture of the window, and the wire size solved on a dark desktop and at
+# scale 1.5, drawn on the offscreen platform.
 screenshot: build
 	$(BUILD_DIR)/tests/window_screenshot docs/screenshot.png
+	$(BUILD_DIR)/tests/window_screenshot docs/screenshot-dark.png wire-size dark
+	QT_SCALE_FACTOR=1.5 $(BUILD_DIR)/tests/window_screenshot docs/screenshot-scale-1.5.png wire-size
 
 # Installing: `make install` builds in BUILD_DIR and installs under PREFIX (default
 # /usr/local), below DESTDIR when it is set. `make package` builds the Debian package

@@ -33,8 +33,9 @@ struct ControlRow {
     std::string_view text;
     double pointSize;  // bold at this size; 0 for the window's default font
     ControlColour colour;
-    int tabIndex;                     // -1 for controls that are not in the tab order
-    std::string_view accessibleName;  // empty: the control's own text names it
+    int tabIndex;                      // -1 for controls that are not in the tab order
+    std::string_view accessibleName;   // empty: the control's own text names it
+    std::string_view labelledBy = {};  // the label that names a text box to screen readers
 };
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -2,22 +2,26 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QFrame>
 #include <QIcon>
 #include <QImageReader>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
-#include <QStyle>
 #include <QStyleFactory>
 #include <algorithm>
-#include <limits>
+#include <array>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
-#include "control_table.h"
+#include "contrast.h"
+#include "fault_report.h"
+#include "focus_mark_style.h"
+#include "rgb_qcolor.h"
+#include "text_box.h"
 #include "units.h"
 
 namespace varnel::window {
@@ -45,17 +49,25 @@ void PaintBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-// A graphical button: a flat face of its own colour inside a bevelled edge, which the
-// classic style draws from the button colour of the palette without a gradient. Where Qt
-// lacks that style, the system's style shades the face in the same colour.
-void PaintFace(QPushButton* button, const QColor& colour) {
-    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"))) {
-        classic->setParent(button);
-        button->setStyle(classic);
+// A band behind a row: a panel with an outline in the window-text colour. It only groups the
+// row for the eye.
+class Panel : public QFrame {
+  public:
+    explicit Panel(QWidget* parent) : QFrame(parent) { setFrameStyle(QFrame::Box | QFrame::Plain); }
+};
+
+QWidget* CreatePanel(const ControlRow& row, QWidget* parent) {
+    auto* panel = new Panel(parent);
+    if (row.colour == ControlColour::CyanFill) {
+        PaintBackground(panel, kCyan);
     }
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, colour);
-    button->setPalette(palette);
+    return panel;
+}
+
+// Gives a control a style of its own, which goes with the control.
+void UseOwnStyle(QWidget* control, QStyle* style) {
+    style->setParent(control);
+    control->setStyle(style);
 }
 
 QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
@@ -63,37 +75,31 @@ QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
     Qt::Alignment horizontal =
         row.kind == ControlKind::CentredLabel ? Qt::AlignHCenter : Qt::AlignLeft;
     label->setAlignment(horizontal | Qt::AlignTop);
-    if (row.colour == ControlColour::CyanBack) {
-        PaintBackground(label, kCyan);
-    }
+    label->setAutoFillBackground(row.colour == ControlColour::CyanBack);
     return label;
 }
 
-QWidget* CreatePanel(const ControlRow& row, QWidget* parent) {
-    auto* panel = new QFrame(parent);
-    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    panel->setLineWidth(1);
-    if (row.colour == ControlColour::CyanFill) {
-        PaintBackground(panel, kCyan);
-    }
-    return panel;
+QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
+    auto* textBox = new TextBox(ToQString(row.text), parent);
+    textBox->setReadOnly(row.kind == ControlKind::UnitBox);
+    UseOwnStyle(textBox, new FocusMarkStyle());
+    return textBox;
 }
 
-QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
-    auto* textBox = new QLineEdit(ToQString(row.text), parent);
-    textBox->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    textBox->setMaxLength(std::numeric_limits<int>::max());
-    textBox->setReadOnly(row.kind == ControlKind::UnitBox);
-    return textBox;
+// A graphical button (the red CALCULATE) is a flat face of its own colour inside a bevelled
+// edge, which the classic style draws from the button colour of the palette without a
+// gradient; where Qt lacks that style, the system's style shades the face in the same colour.
+// The other buttons are drawn in the system's style.
+QStyle* ButtonStyle(const ControlRow& row) {
+    QStyle* base = row.colour == ControlColour::RedFace
+                       ? QStyleFactory::create(QStringLiteral("Windows"))
+                       : nullptr;
+    return new FocusMarkStyle(base);
 }
 
 QWidget* CreateButton(const ControlRow& row, QWidget* parent) {
     auto* button = new QPushButton(ToQString(row.text), parent);
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    if (row.colour == ControlColour::RedFace) {
-        PaintFace(button, kRed);
-    }
+    UseOwnStyle(button, ButtonStyle(row));
     return button;
 }
 
@@ -125,21 +131,84 @@ void PlaceControl(QWidget* control, const ControlRow& row) {
     }
 }
 
+using BuiltControls = std::map<std::string_view, QWidget*>;
+
+// The control of that name among those built, of the kind the window needs; a table without
+// it cannot make the window.
+template <typename Control>
+Control* Require(const BuiltControls& built, std::string_view name) {
+    auto found = built.find(name);
+    auto* control = found == built.end() ? nullptr : qobject_cast<Control*>(found->second);
+    if (control == nullptr) {
+        throw std::logic_error("Form1 needs the control " + std::string(name) +
+                               " in its control table, of the kind it has there");
+    }
+    return control;
+}
+
 bool TakesFocus(const ControlRow& row) {
     return row.kind == ControlKind::TextBox || row.kind == ControlKind::UnitBox ||
            row.kind == ControlKind::Button;
 }
 
 // The controls that take the focus, in their tab order.
-std::vector<const ControlRow*> FocusOrder() {
+std::vector<const ControlRow*> FocusOrder(std::span<const ControlRow> table) {
     std::vector<const ControlRow*> order;
-    for (const ControlRow& row : kControlTable) {
+    for (const ControlRow& row : table) {
         if (TakesFocus(row)) {
             order.push_back(&row);
         }
     }
     std::ranges::sort(order, {}, &ControlRow::tabIndex);
     return order;
+}
+
+// Each text box is labelled, for screen readers, by the label of its row.
+void LabelTextBoxes(std::span<const ControlRow> table, const BuiltControls& built) {
+    for (const ControlRow& row : table) {
+        if (!row.labelledBy.empty()) {
+            Require<QLabel>(built, row.labelledBy)->setBuddy(built.at(row.name));
+        }
+    }
+}
+
+void StackInDrawingOrder(const BuiltControls& built) {
+    for (auto name = kDrawingOrderTopFirst.rbegin(); name != kDrawingOrderTopFirst.rend(); ++name) {
+        Require<QWidget>(built, *name)->raise();
+    }
+}
+
+// The controls that take the focus lie above the labels and panels and are tabbed through in
+// the table's order, the first of them holding the focus when the window opens.
+void OrderFocus(std::span<const ControlRow> table, const BuiltControls& built) {
+    std::vector<const ControlRow*> focusOrder = FocusOrder(table);
+    QWidget* previous = nullptr;
+    for (const ControlRow* row : focusOrder) {
+        QWidget* control = built.at(row->name);
+        control->raise();
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, control);
+        }
+        previous = control;
+    }
+    built.at(focusOrder.front()->name)->setFocus();
+}
+
+// The names the unit boxes can show: every unit's name and the boxes' first texts.
+QStringList UnitNames(std::span<const ControlRow> table) {
+    QStringList names;
+    for (const SizeUnitDefinition& unit : SIZE_UNITS) {
+        names << ToQString(unit.name);
+    }
+    for (const LengthUnitDefinition& unit : LENGTH_UNITS) {
+        names << ToQString(unit.name);
+    }
+    for (const ControlRow& row : table) {
+        if (row.kind == ControlKind::UnitBox) {
+            names << ToQString(row.text);
+        }
+    }
+    return names;
 }
 
 // The window's icon, read as the PNG it is: telling the reader the format spares it loading
@@ -151,39 +220,75 @@ QIcon LoadIcon() {
 }
 
 // Screen readers meet Form1 as a window named by its caption; a plain top-level widget would
-// otherwise be announced as a nameless filler.
-QAccessibleInterface* AccessibleForm1(const QString& className, QObject* object) {
+// otherwise be announced as a nameless filler. Its children are its labels, text boxes and
+// buttons. The cyan panels are left out: they only band the rows for the eye, and each row's
+// label already names the row, so a panel would be announced as a nameless frame or as the
+// label a second time.
+class AccessibleForm1 : public QAccessibleWidget {
+  public:
+    explicit AccessibleForm1(QWidget* form) : QAccessibleWidget(form, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(Announced().size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        QList<QWidget*> announced = Announced();
+        return index >= 0 && index < announced.size()
+                   ? QAccessible::queryAccessibleInterface(announced.at(index))
+                   : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child == nullptr
+                   ? -1
+                   : static_cast<int>(Announced().indexOf(qobject_cast<QWidget*>(child->object())));
+    }
+
+  private:
+    QList<QWidget*> Announced() const {
+        QList<QWidget*> announced;
+        for (QObject* child : widget()->children()) {
+            auto* control = qobject_cast<QWidget*>(child);
+            if (control != nullptr && !control->isWindow() &&
+                dynamic_cast<Panel*>(control) == nullptr) {
+                announced << control;
+            }
+        }
+        return announced;
+    }
+};
+
+QAccessibleInterface* AccessibleInterfaceOf(const QString& className, QObject* object) {
     if (className == QLatin1String(Form1::staticMetaObject.className()) && object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+        return new AccessibleForm1(static_cast<QWidget*>(object));
     }
     return nullptr;
 }
 
 void ExposeForm1AsWindow() {
-    static const bool installed = (QAccessible::installFactory(AccessibleForm1), true);
+    static const bool installed = (QAccessible::installFactory(AccessibleInterfaceOf), true);
     Q_UNUSED(installed);
 }
 
 }  // namespace
 
-QString FaultReport(FaultKind kind) {
-    return QStringLiteral("THE CALCULATION FAILED: ") + ToQString(FaultKindName(kind)).toUpper() +
-           QStringLiteral(".");
-}
+Form1::Form1(const QLocale& locale, QWidget* parent) : Form1(kControlTable, locale, parent) {}
 
-NumberFormat NumberFormatOf(const QLocale& locale) {
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
-
-Form1::Form1(const QLocale& locale, QWidget* parent)
+Form1::Form1(std::span<const ControlRow> table, const QLocale& locale, QWidget* parent)
     : QWidget(parent),
       numberFormat_(NumberFormatOf(locale)),
-      presenter_([this](const QString& text) { ShowMessageBox(text); }) {
+      presenter_([this](const QString& text) { ShowMessageBox(text); }),
+      unitNames_(UnitNames(table)) {
     ExposeForm1AsWindow();
     setWindowTitle(QStringLiteral("Varnel"));
     setWindowIcon(LoadIcon());
+    // A window of fixed size: it can be minimised and closed but offers no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
-    BuildControls();
+    BuildControls(table);
+    ShowTextReadably();
+    FitUnitFaces();
     ConnectButtons();
 }
 
@@ -191,57 +296,81 @@ void Form1::setMessagePresenter(MessagePresenter presenter) {
     presenter_ = std::move(presenter);
 }
 
-void Form1::BuildControls() {
-    for (const ControlRow& row : kControlTable) {
-        PlaceControl(CreateControl(row, this), row);
-    }
-    for (auto name = kDrawingOrderTopFirst.rbegin(); name != kDrawingOrderTopFirst.rend(); ++name) {
-        findChild<QWidget*>(ToQString(*name))->raise();
-    }
-    std::vector<const ControlRow*> focusOrder = FocusOrder();
-    QWidget* previous = nullptr;
-    for (const ControlRow* row : focusOrder) {
-        auto* control = findChild<QWidget*>(ToQString(row->name));
-        control->raise();
-        if (previous != nullptr) {
-            setTabOrder(previous, control);
-        }
-        previous = control;
-    }
-    findChild<QWidget*>(ToQString(focusOrder.front()->name))->setFocus();
-
-    // Screen readers announce each text box with its row label, and meet each cyan panel
-    // named by its row rather than as a nameless frame.
-    const std::pair<const char*, const char*> labels[] = {{"Label2", "WIRESIZE"},
-                                                          {"Label4", "WIREUNIT"},
-                                                          {"Label3", "WIRELENGTH"},
-                                                          {"Label7", "LENGTHUNIT"},
-                                                          {"Label5", "RESISTANCE"}};
-    for (const auto& [label, textBox] : labels) {
-        findChild<QLabel*>(QLatin1String(label))
-            ->setBuddy(findChild<QWidget*>(QLatin1String(textBox)));
-    }
-    const std::pair<const char*, const char*> panels[] = {
-        {"Shape1", "WIRE SIZE"}, {"Shape2", "LENGTH"}, {"Shape3", "RESISTANCE"}};
-    for (const auto& [panel, row] : panels) {
-        findChild<QWidget*>(QLatin1String(panel))->setAccessibleName(QLatin1String(row));
+// The desktop may change its colours or its font while the window is open.
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        ShowTextReadably();
+    } else if (event->type() == QEvent::FontChange) {
+        FitUnitFaces();
     }
 }
 
+void Form1::BuildControls(std::span<const ControlRow> table) {
+    BuiltControls built;
+    for (const ControlRow& row : table) {
+        QWidget* control = CreateControl(row, this);
+        PlaceControl(control, row);
+        built.emplace(row.name, control);
+        KeepTint(row, control);
+    }
+    TakeControls(built);
+    LabelTextBoxes(table, built);
+    StackInDrawingOrder(built);
+    OrderFocus(table, built);
+}
+
+// Text on the table's cyan and red is given its colours by ShowTextReadably.
+void Form1::KeepTint(const ControlRow& row, QWidget* control) {
+    if (row.colour == ControlColour::CyanBack) {
+        tintedTexts_.push_back({control, QPalette::Window, kCyan, QPalette::WindowText});
+    } else if (row.colour == ControlColour::RedFace) {
+        tintedTexts_.push_back({control, QPalette::Button, kRed, QPalette::ButtonText});
+    }
+}
+
+void Form1::TakeControls(const BuiltControls& built) {
+    wireSize_ = Require<TextBox>(built, WIRESIZE);
+    wireLength_ = Require<TextBox>(built, WIRELENGTH);
+    resistance_ = Require<TextBox>(built, RESISTANCE);
+    wireUnit_ = Require<TextBox>(built, WIREUNIT);
+    lengthUnit_ = Require<TextBox>(built, LENGTHUNIT);
+    command1_ = Require<QPushButton>(built, "Command1");
+    command2_ = Require<QPushButton>(built, "Command2");
+    command3_ = Require<QPushButton>(built, "Command3");
+}
+
 void Form1::ConnectButtons() {
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &Form1::Command1_Click);
-    connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
-            &Form1::Command2_Click);
-    connect(findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this,
-            &Form1::Command3_Click);
+    connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(command3_, &QPushButton::clicked, this, &Form1::Command3_Click);
+}
+
+// Text on the table's cyan and red keeps the system's text colour where that reads on it,
+// and is black otherwise: on a dark desktop, white text on cyan would give 1.25:1.
+void Form1::ShowTextReadably() {
+    for (const TintedText& tinted : tintedTexts_) {
+        QPalette colours = tinted.control->palette();
+        colours.setColor(tinted.backgroundRole, tinted.background);
+        Rgb text = ReadableText(ToRgb(palette().color(tinted.textRole)), ToRgb(tinted.background));
+        colours.setColor(tinted.textRole, ToQColor(text));
+        tinted.control->setPalette(colours);
+    }
+}
+
+// The unit boxes take the largest face, up to the window's, in which every unit name is
+// shown whole.
+void Form1::FitUnitFaces() {
+    for (TextBox* unitBox : {wireUnit_, lengthUnit_}) {
+        unitBox->FitFaceTo(unitNames_, font());
+    }
 }
 
 void Form1::Command1_Click() {
     try {
         Calculate(state_, *this, *this, numberFormat_);
     } catch (const ArithmeticFault& fault) {
-        presenter_(FaultReport(fault.kind()));
+        presenter_(ToQString(FaultReport(fault.kind())));
     }
 }
 
@@ -253,8 +382,19 @@ void Form1::Command3_Click() {
     NextLengthUnit(state_, *this);
 }
 
-QLineEdit* Form1::Field(std::string_view name) const {
-    return findChild<QLineEdit*>(ToQString(name), Qt::FindDirectChildrenOnly);
+TextBox* Form1::Field(std::string_view name) const {
+    const std::array<std::pair<std::string_view, TextBox*>, 5> fields{{
+        {WIRESIZE, wireSize_},
+        {WIRELENGTH, wireLength_},
+        {RESISTANCE, resistance_},
+        {WIREUNIT, wireUnit_},
+        {LENGTHUNIT, lengthUnit_},
+    }};
+    auto found = std::ranges::find(fields, name, &std::pair<std::string_view, TextBox*>::first);
+    if (found == fields.end()) {
+        throw std::logic_error("Form1 has no field " + std::string(name));
+    }
+    return found->second;
 }
 
 std::string Form1::GetFieldText(std::string_view field) const {
@@ -262,7 +402,7 @@ std::string Form1::GetFieldText(std::string_view field) const {
 }
 
 void Form1::SetFieldText(std::string_view field, const std::string& text) {
-    Field(field)->setText(QString::fromStdString(text));
+    Field(field)->ShowFromStart(QString::fromStdString(text));
 }
 
 void Form1::ShowMessage(const std::string& text) {

@@ -3,7 +3,11 @@
 #include <QClipboard>
 #include <QMessageBox>
 #include <QTimer>
+#include <algorithm>
+#include <iterator>
 #include <ostream>
+#include <stdexcept>
+#include <vector>
 
 #include "application_identity.h"
 #include "form1_harness.h"
@@ -12,6 +16,7 @@ namespace varnel::window {
 namespace {
 
 using testing::Form1Harness;
+using testing::ShowsWhole;
 
 class Presses : public Form1Harness {};
 
@@ -108,6 +113,93 @@ TEST_F(Presses, WindowGoesOnAfterAFault) {
     EXPECT_EQ(Text("RESISTANCE"), " 0.000999933931240995");
 }
 
+struct ResultCase {
+    const char* name;
+    int sizeUnitSteps;
+    const char* wireSize;
+    const char* length;
+    const char* resistance;
+    const char* field;
+    const char* result;
+    bool shownWhole;
+    friend void PrintTo(const ResultCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class Results : public Form1Harness, public ::testing::WithParamInterface<ResultCase> {};
+
+TEST_P(Results, ShowFromTheirStartAndWholeInTheToolTipWhenWiderThanTheBox) {
+    for (int step = 0; step < GetParam().sizeUnitSteps; ++step) {
+        Click("Command2");
+    }
+    Type("WIRESIZE", GetParam().wireSize);
+    Type("WIRELENGTH", GetParam().length);
+    Type("RESISTANCE", GetParam().resistance);
+    Click("Command1");
+    QLineEdit* box = Field(GetParam().field);
+    ASSERT_EQ(box->text(), GetParam().result);
+    EXPECT_EQ(box->cursorPosition(), 0);
+    EXPECT_EQ(ShowsWhole(box), GetParam().shownWhole);
+    EXPECT_EQ(box->toolTip(), GetParam().shownWhole ? QString() : box->text());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SolvePaths, Results, ::testing::Values(
+    ResultCase{"Resistance", 0, "10", "1000", "", "RESISTANCE", " 0.999933931240995", true},
+    ResultCase{"LengthInFeet", 0, "10", "", "1", "WIRELENGTH", " 1000.066", true},
+    ResultCase{"WireSizeInAwg", 0, "", "1000", "1", "WIRESIZE", " 10.0015539455252", false},
+    ResultCase{"WireSizeInCircularMils", 1, "", "1000", "1", "WIRESIZE", " 10379.9253759384", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(Form1Harness, ToolTipFollowsTypingAndTheFont) {
+    QLineEdit* box = Field("WIRELENGTH");
+    Type("WIRELENGTH", "10000000000000000000");
+    EXPECT_EQ(box->toolTip(), box->text());
+    EXPECT_EQ(box->cursorPosition(), 20) << "typing keeps the caret at the end";
+    box->setSelection(4, 16);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->toolTip(), "");
+    box->setFont(QFont(box->font().family(), 40));
+    EXPECT_EQ(box->toolTip(), "1000");
+}
+
+struct PasteCase {
+    const char* name;
+    const char* typed;
+    int caret;
+    const char* clipboard;
+    const char* arrives;
+    friend void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class Pastes : public Form1Harness, public ::testing::WithParamInterface<PasteCase> {};
+
+TEST_P(Pastes, KeepTheFirstLineOfTheClipboard) {
+    Type("WIRELENGTH", GetParam().typed);
+    Field("WIRELENGTH")->setCursorPosition(GetParam().caret);
+    QApplication::clipboard()->setText(QString::fromLatin1(GetParam().clipboard));
+    QTest::keyClick(Field("WIRELENGTH"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text("WIRELENGTH"), GetParam().arrives);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(SpreadsheetCells, Pastes, ::testing::Values(
+    PasteCase{"CellEndingInLf", "", 0, "1000\n", "1000"},
+    PasteCase{"CellEndingInCrLf", "", 0, "1000\r\n", "1000"},
+    PasteCase{"CellEndingInCr", "", 0, "1000\r", "1000"},
+    PasteCase{"TwoLinesKeepTheFirst", "", 0, "1000\n2000\n", "1000"},
+    PasteCase{"CellWithATabKeepsTheTab", "", 0, "1000\t\r\n", "1000\t"},
+    PasteCase{"IntoTheMiddleKeepsBothSides", "10", 1, "5\r\n6", "150"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(Form1Harness, LongCellArrivesWhole) {
+    QString cell(40000, u'1');
+    QApplication::clipboard()->setText(cell + QStringLiteral("\n"));
+    QTest::keyClick(Field("WIRELENGTH"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text("WIRELENGTH"), cell);
+}
+
 class Keyboard : public Form1Harness {};
 
 TEST_F(Keyboard, FocusStartsInTheWireSizeAndTabsInTableOrder) {
@@ -151,6 +243,7 @@ TEST_F(Keyboard, UnitBoxesIgnoreTypingButCanBeCopied) {
 struct AccessibleNameCase {
     const char* control;
     const char* name;
+    const char* labelledBy;  // nullptr: no label names it
     friend void PrintTo(const AccessibleNameCase& c, std::ostream* os) { *os << c.control; }
 };
 
@@ -164,23 +257,34 @@ TEST_F(Form1Harness, ScreenReadersMeetAWindowNamedByItsCaption) {
     EXPECT_EQ(accessible->text(QAccessible::Name), "Varnel");
 }
 
-TEST_P(AccessibleNames, NameEachControlByItsRow) {
+TEST_P(AccessibleNames, NameAndLabelEachControlByItsRow) {
     QAccessibleInterface* accessible =
         QAccessible::queryAccessibleInterface(Control(GetParam().control));
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->text(QAccessible::Name), GetParam().name);
+    auto labels = accessible->relations(QAccessible::Label);
+    QObject* label = labels.isEmpty() ? nullptr : labels.front().first->object();
+    EXPECT_EQ(label, GetParam().labelledBy ? Control(GetParam().labelledBy) : nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, AccessibleNames,
-                         ::testing::Values(AccessibleNameCase{"WIRESIZE", "WIRE SIZE"},
-                                           AccessibleNameCase{"WIRELENGTH", "LENGTH"},
-                                           AccessibleNameCase{"RESISTANCE", "RESISTANCE"},
-                                           AccessibleNameCase{"WIREUNIT", "WIRE SIZE UNITS"},
-                                           AccessibleNameCase{"LENGTHUNIT", "LENGTH UNITS"},
-                                           AccessibleNameCase{"Command1", "CALCULATE"},
-                                           AccessibleNameCase{"Command2", "CHANGE WIRE SIZE UNITS"},
-                                           AccessibleNameCase{"Command3", "CHANGE LENGTH UNITS"}),
-                         [](const auto& info) { return std::string(info.param.control); });
+TEST_F(Form1Harness, ScreenReadersMeetNoPanels) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    EXPECT_EQ(window->childCount(), 17) << "20 controls less the 3 panels";
+    EXPECT_EQ(window->indexOfChild(QAccessible::queryAccessibleInterface(Control("Shape1"))), -1);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Controls, AccessibleNames, ::testing::Values(
+    AccessibleNameCase{"WIRESIZE", "WIRE SIZE", "Label2"},
+    AccessibleNameCase{"WIRELENGTH", "LENGTH", "Label3"},
+    AccessibleNameCase{"RESISTANCE", "RESISTANCE", "Label5"},
+    AccessibleNameCase{"WIREUNIT", "WIRE SIZE UNITS", "Label4"},
+    AccessibleNameCase{"LENGTHUNIT", "LENGTH UNITS", "Label7"},
+    AccessibleNameCase{"Command1", "CALCULATE", nullptr},
+    AccessibleNameCase{"Command2", "CHANGE WIRE SIZE UNITS", nullptr},
+    AccessibleNameCase{"Command3", "CHANGE LENGTH UNITS", nullptr}),
+    [](const auto& info) { return std::string(info.param.control); });
+// clang-format on
 
 // The real message box, shown modally and dismissed with its OK button. A watchdog closes
 // any box left open so that the test fails instead of hanging.
@@ -223,17 +327,23 @@ TEST(MessageBox, ShowsTheRealModalBoxAndReturnsWhenDismissed) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST(ControlTable, WithoutAControlStopsTheWindowNamingIt) {
+    std::vector<ControlRow> table;
+    std::ranges::copy_if(kControlTable, std::back_inserter(table),
+                         [](const ControlRow& row) { return row.name != "Command3"; });
+    try {
+        Form1 form(table, QLocale::c());
+        ADD_FAILURE() << "the window was built without Command3";
+    } catch (const std::logic_error& error) {
+        EXPECT_NE(std::string(error.what()).find("Command3"), std::string::npos) << error.what();
+    }
+}
+
 TEST(Application, CarriesItsNameVersionAndDesktopEntry) {
     DescribeApplication();
     EXPECT_EQ(QApplication::applicationName(), "Varnel");
     EXPECT_EQ(QApplication::applicationVersion(), "1.00.0001");
     EXPECT_EQ(QGuiApplication::desktopFileName(), "org.varnel.Varnel");
-}
-
-TEST(FaultReport, NamesTheKindInCapitals) {
-    EXPECT_EQ(FaultReport(FaultKind::Overflow), "THE CALCULATION FAILED: OVERFLOW.");
-    EXPECT_EQ(FaultReport(FaultKind::InvalidOperation),
-              "THE CALCULATION FAILED: INVALID OPERATION.");
 }
 
 }  // namespace

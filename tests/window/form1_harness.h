@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -19,6 +20,32 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 namespace varnel::window::testing {
+
+// The colour of a widget's picture at a point in widget coordinates, on screens of any scale:
+// a pixel of the widget covers scale by scale pixels of the picture, sampled at its centre.
+inline QColor ColourAt(const QImage& picture, int x, int y) {
+    double scale = picture.devicePixelRatio();
+    return picture.pixelColor(static_cast<int>((x + 0.5) * scale),
+                              static_cast<int>((y + 0.5) * scale));
+}
+
+// Where the caret stands in a box, as it was placed at the box's last paint.
+inline int CaretLeft(QLineEdit* box) {
+    return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+}
+
+// Whether a box shows its whole text. A box too narrow for its text scrolls the text's start
+// out of view to show the caret at its end, which moves where the caret would stand at the
+// start.
+inline bool ShowsWhole(QLineEdit* box) {
+    box->setCursorPosition(0);
+    box->grab();
+    int start = CaretLeft(box);
+    box->setCursorPosition(static_cast<int>(box->text().size()));
+    box->grab();
+    box->setCursorPosition(0);
+    return CaretLeft(box) == start;
+}
 
 class Form1Harness : public ::testing::Test {
   protected:

@@ -11,7 +11,9 @@
 namespace varnel::window {
 namespace {
 
+using testing::ColourAt;
 using testing::Form1Harness;
+using testing::ShowsWhole;
 
 const QColor kCyan(0, 255, 255);
 
@@ -29,18 +31,11 @@ const ControlRow& Row(std::string_view name) {
     throw std::invalid_argument(std::string(name));
 }
 
-// The colour of the window's picture at a point in window coordinates, on screens of any
-// scale: a pixel of the window covers scale by scale pixels of the picture.
-QColor ColourAt(const QImage& picture, int x, int y) {
-    auto scale = static_cast<int>(picture.devicePixelRatio());
-    return picture.pixelColor(x * scale, y * scale);
-}
-
-// The scale the tests run at: 1 unless QT_SCALE_FACTOR sets another.
-int ScreenScale() {
+// The scale the tests run at: 1 unless QT_SCALE_FACTOR sets another, such as 1.25.
+double ScreenScale() {
     bool isSet = false;
-    int scale = qEnvironmentVariableIntValue("QT_SCALE_FACTOR", &isSet);
-    return isSet ? scale : 1;
+    double scale = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&isSet);
+    return isSet ? scale : 1.0;
 }
 
 class Look : public Form1Harness {
@@ -51,7 +46,7 @@ class Look : public Form1Harness {
 TEST_F(Look, PictureHasTheDevicePixelsOfTheScale) {
     QImage picture = form->grab().toImage();
     EXPECT_EQ(picture.size(), QSize(441, 417) * ScreenScale());
-    EXPECT_EQ(picture.devicePixelRatio(), ScreenScale());
+    EXPECT_DOUBLE_EQ(picture.devicePixelRatio(), ScreenScale());
 }
 
 TEST_F(Look, WindowIsTheClientAreaOfTheTable) {
@@ -59,6 +54,20 @@ TEST_F(Look, WindowIsTheClientAreaOfTheTable) {
     EXPECT_EQ(form->size(), QSize(441, 417));
     EXPECT_FALSE(form->windowIcon().isNull());
     EXPECT_EQ(form->windowIcon().availableSizes().value(0), QSize(64, 64));
+}
+
+TEST_F(Look, FixedWindowOffersMinimiseAndCloseButNoMaximise) {
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
+TEST_F(Look, TextBoxesAndTheSubtitleUseAProportionalFace) {
+    for (const char* name :
+         {"WIRESIZE", "WIREUNIT", "WIRELENGTH", "LENGTHUNIT", "RESISTANCE", "Label9"}) {
+        QFontInfo used(Control(name)->font());
+        EXPECT_FALSE(used.fixedPitch()) << name << " is drawn in " << used.family().toStdString();
+    }
 }
 
 TEST_F(Look, EachControlStandsWhereTheTablePutsIt) {
@@ -152,6 +161,48 @@ std::vector<ControlRow> LabelsAndButtons() {
 
 INSTANTIATE_TEST_SUITE_P(LabelsAndButtons, Texts, ::testing::ValuesIn(LabelsAndButtons()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct UnitNameCase {
+    const char* name;
+    const char* button;
+    int presses;
+    const char* box;
+    const char* text;
+    friend void PrintTo(const UnitNameCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class UnitNames : public Look, public ::testing::WithParamInterface<UnitNameCase> {};
+
+TEST_P(UnitNames, AreShownWholeInTheirBox) {
+    for (int press = 0; press < GetParam().presses; ++press) {
+        Click(GetParam().button);
+    }
+    QLineEdit* box = Field(GetParam().box);
+    ASSERT_EQ(box->text(), GetParam().text);
+    QFontInfo used(box->font());
+    EXPECT_TRUE(ShowsWhole(box)) << "in " << used.family().toStdString() << " at "
+                                 << used.pointSizeF() << " pt";
+    EXPECT_LE(used.pointSizeF(), QFontInfo(form->font()).pointSizeF());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Units, UnitNames, ::testing::Values(
+    UnitNameCase{"FirstGauge", "Command2", 0, "WIREUNIT", "Guage (AWG - U.S.)"},
+    UnitNameCase{"CircularMils", "Command2", 1, "WIREUNIT", "CIRCULAR MILS"},
+    UnitNameCase{"SquareInches", "Command2", 2, "WIREUNIT", "SQUARE INCHES"},
+    UnitNameCase{"SquareMils", "Command2", 3, "WIREUNIT", "SQUARE MILS"},
+    UnitNameCase{"Kcmil", "Command2", 4, "WIREUNIT", "KCMIL or MCM"},
+    UnitNameCase{"SquareMillimeters", "Command2", 5, "WIREUNIT", "SQUARE MILLIMETERS"},
+    UnitNameCase{"GaugeAfterACycle", "Command2", 6, "WIREUNIT", "GUAGE(AWG - U.S.)"},
+    UnitNameCase{"Feet", "Command3", 0, "LENGTHUNIT", "FEET"},
+    UnitNameCase{"Meters", "Command3", 1, "LENGTHUNIT", "METERS"},
+    UnitNameCase{"Inches", "Command3", 2, "LENGTHUNIT", "INCHES"},
+    UnitNameCase{"Centimeters", "Command3", 3, "LENGTHUNIT", "CENTIMETERS"},
+    UnitNameCase{"Yards", "Command3", 4, "LENGTHUNIT", "YARDS"},
+    UnitNameCase{"Miles", "Command3", 5, "LENGTHUNIT", "MILES"},
+    UnitNameCase{"Kilometers", "Command3", 6, "LENGTHUNIT", "KILOMETERS"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace varnel::window

@@ -1,25 +1,84 @@
 // Draws the window as a user sees it after a press of CALCULATE and saves it as a PNG:
-//   window_screenshot <file.png>
-// It runs on Qt's offscreen platform; QT_SCALE_FACTOR gives a high-resolution picture.
+//   window_screenshot <file.png> [resistance | length | wire-size | circular-mils] [dark]
+// The second word names what the press solves (the resistance by default): the resistance
+// of AWG 10 over 1000 feet, the length of AWG 10 at 1 ohm, or the wire size, in AWG or in
+// circular mils, of 1000 feet at 1 ohm. With "dark" the window is drawn in a dark desktop's
+// colours. The wire size has the keyboard focus, as when the window opens. It runs on Qt's
+// offscreen platform; QT_SCALE_FACTOR gives a high-resolution picture.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <array>
 
+#include "dark_palette.h"
 #include "form1.h"
 
-int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        qCritical("usage: window_screenshot <file.png>");
-        return 2;
+namespace {
+
+struct Press {
+    const char* solves;
+    int wireSizeUnitSteps;
+    const char* wireSize;
+    const char* length;
+    const char* resistance;
+};
+
+constexpr std::array<Press, 4> kPresses{{
+    {"resistance", 0, "10", "1000", ""},
+    {"length", 0, "10", "", "1"},
+    {"wire-size", 0, "", "1000", "1"},
+    {"circular-mils", 1, "", "1000", "1"},
+}};
+
+const Press* FindPress(const QString& solves) {
+    for (const Press& press : kPresses) {
+        if (solves == QLatin1String(press.solves)) {
+            return &press;
+        }
     }
+    return nullptr;
+}
+
+void Click(varnel::window::Form1& form, const char* button) {
+    QTest::mouseClick(form.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+}
+
+void Type(varnel::window::Form1& form, const char* field, const char* text) {
+    QTest::keyClicks(form.findChild<QLineEdit*>(QLatin1String(field)), QLatin1String(text));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    QStringList words = QApplication::arguments().mid(1);
+    const Press* press = FindPress(words.value(1, QStringLiteral("resistance")));
+    if (words.isEmpty() || words.size() > 3 || press == nullptr ||
+        (words.size() == 3 && words.at(2) != QLatin1String("dark"))) {
+        qCritical(
+            "usage: window_screenshot <file.png> [resistance | length | wire-size | "
+            "circular-mils] [dark]");
+        return 2;
+    }
+    if (words.size() == 3) {
+        QApplication::setPalette(varnel::window::testing::DarkPalette());
+    }
     varnel::window::Form1 form(QLocale(QLocale::English, QLocale::UnitedStates));
     form.show();
-    QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("WIRESIZE")), "10");
-    QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("WIRELENGTH")), "1000");
-    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form)) {
+        qCritical("the window did not become active");
+        return 1;
+    }
+    for (int step = 0; step < press->wireSizeUnitSteps; ++step) {
+        Click(form, "Command2");
+    }
+    Type(form, "WIRESIZE", press->wireSize);
+    Type(form, "WIRELENGTH", press->length);
+    Type(form, "RESISTANCE", press->resistance);
+    Click(form, "Command1");
     form.findChild<QLineEdit*>(QStringLiteral("WIRESIZE"))->setFocus();
-    return form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return form.grab().save(words.at(0)) ? 0 : 1;
 }

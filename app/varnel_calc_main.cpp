@@ -1,0 +1,35 @@
+// varnel-calc's entry: a press of CALCULATE, or a whole schedule, from the command line.
+#include <iostream>
+#include <span>
+#include <variant>
+
+#include "command.h"
+#include "options.h"
+#include "program_text.h"
+
+namespace {
+
+// Writes --help's or --version's text and returns the exit status.
+int Answer(std::string_view text) {
+    std::cout << text << std::flush;
+    return std::cout ? varnel::cli::kExitSolved : varnel::cli::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);
+    using namespace varnel::cli;
+    Command command = ReadCommandLine(std::span<const char* const>(argv + 1, argv + argc));
+    if (const auto* options = std::get_if<Options>(&command)) {
+        return RunOptions(*options, std::cin, std::cout, std::cerr);
+    }
+    if (const auto* error = std::get_if<UsageError>(&command)) {
+        return ReportUsageError(*error, std::cerr);
+    }
+    if (std::holds_alternative<HelpRequest>(command)) {
+        return Answer(HelpText());
+    }
+    return Answer(varnel::app::VersionText(kProgramName));
+}

@@ -1,0 +1,25 @@
+// varnel-calc once its command line is read: one press, or a schedule.
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+#include "options.h"
+
+namespace varnel::cli {
+
+inline constexpr int kExitSolved = 0;
+inline constexpr int kExitAnswered = 1;  // a message answered the press or some row
+inline constexpr int kExitUsage = 2;     // also a schedule that cannot be read or written
+inline constexpr int kExitFault = 3;
+
+// Runs the press or the schedule the options ask for and returns the exit status. Results go
+// to `out`; messages, faults and errors to `err` as one line each, after "varnel-calc: ".
+// A schedule without a file is read from `in`.
+// The press {"10", "1000", ""} writes "0.999933931240995\n" to `out` and returns 0.
+int RunOptions(const Options& options, std::istream& in, std::ostream& out, std::ostream& err);
+
+// Writes a usage error with the hint to --help and returns kExitUsage.
+int ReportUsageError(const UsageError& error, std::ostream& err);
+
+}  // namespace varnel::cli

@@ -1,0 +1,40 @@
+#include "unit_keywords.h"
+
+#include <algorithm>
+
+namespace varnel::cli {
+namespace {
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+template <typename Unit, std::size_t N>
+std::optional<Unit> ReadUnit(std::string_view word,
+                             const std::array<UnitKeyword<Unit>, N>& keywords) {
+    if (word.empty()) {
+        return keywords.front().unit;
+    }
+    for (const UnitKeyword<Unit>& entry : keywords) {
+        if (EqualsIgnoringCase(word, entry.keyword)) {
+            return entry.unit;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool EqualsIgnoringCase(std::string_view word, std::string_view keyword) {
+    return std::ranges::equal(word, keyword, {}, LowerAscii);
+}
+
+std::optional<SizeUnit> ReadSizeUnit(std::string_view word) {
+    return ReadUnit(word, kSizeUnitKeywords);
+}
+
+std::optional<LengthUnit> ReadLengthUnit(std::string_view word) {
+    return ReadUnit(word, kLengthUnitKeywords);
+}
+
+}  // namespace varnel::cli
