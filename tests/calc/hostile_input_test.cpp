@@ -17,6 +17,7 @@
 
 #include "case_table.h"
 #include "fake_window.h"
+#include "hostile_texts.h"
 #include "number_formats.h"
 
 namespace varnel {
@@ -24,50 +25,12 @@ namespace {
 
 using namespace testing;
 
-using namespace std::literals;
-
 constexpr std::chrono::milliseconds kAnswerBound{250};
-
-constexpr std::size_t kMegabyte = 1 << 20;
-const std::string kMegabyteOfDigits(kMegabyte, '7');
-const std::string kMegabyteOfSpaces(kMegabyte, ' ');
 
 constexpr std::array<std::string_view, 6> kSizeUnits{
     "Awg", "CircularMils", "SquareInches", "SquareMils", "Kcmil", "SquareMillimetres"};
 constexpr std::array<std::string_view, 7> kLengthUnits{
     "Feet", "Metres", "Inches", "Centimetres", "Yards", "Miles", "Kilometres"};
-
-// How a hostile text ends the press: the field's own message, or, for a text that leaves the
-// field blank, the message of the blank rule.
-enum class Ending { NotUnderstood, BlankRule };
-
-struct HostileText : NamedCase {
-    std::string_view text;
-    Ending ending = Ending::NotUnderstood;
-};
-
-const std::vector<HostileText> kHostileTexts{
-    {"Empty", "", Ending::BlankRule},
-    {"SpacesOnly", "   "},
-    {"MinusOnly", "-"},
-    {"PlusOnly", "+"},
-    {"SeparatorOnly", "."},
-    {"IncompleteExponent", "1e"},
-    {"Overflow", "1e400"},
-    {"NegativeOverflow", "-1e400"},
-    {"Underflow", "1e-400"},
-    {"Infinity", "inf"},
-    {"NotANumber", "nan"},
-    {"HexNumber", "0x10"},
-    {"BadGroups", "1,2,3"},
-    {"SpaceGroups", "1 000"},
-    {"InvalidUtf8", "\xff\xfe"},
-    {"TruncatedUtf8", "5\xc3"},
-    {"NulByte", "\0"sv},
-    {"DigitsEndingInNulByte", "10\0"sv},
-    {"MegabyteOfDigits", kMegabyteOfDigits},
-    {"MegabyteOfSpaces", kMegabyteOfSpaces},
-};
 
 // A field that receives the hostile text, with the other two fields set so that the press
 // reads it: one holds a valid number, the other is left blank to be solved.

@@ -1,0 +1,93 @@
+// The window's soak, measured: 20,000 random events through Form1 on Qt's offscreen platform,
+// driven and checked as in the soak test. Prints what the events did, the events per second
+// and the resident memory after the first 1,000 events and at the end, beside the target of a
+// growth under 1 MiB. Fails when the target is missed or an event does not do what it must.
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QTest>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "form1.h"
+#include "soak_driver.h"
+
+namespace varnel::bench {
+namespace {
+
+constexpr long kSettlingEvents = 1'000;
+constexpr long kEvents = 20'000;
+constexpr double kGrowthTargetMiB = 1.0;
+
+// The resident memory, from /proc/self/statm.
+double ResidentMiB() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long residentPages = 0;
+    statm >> pages >> residentPages;
+    return static_cast<double>(residentPages) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
+           (1 << 20);
+}
+
+struct Memory {
+    double afterSettling = 0.0;
+    double atEnd = 0.0;
+};
+
+// Prints the figures and the verdict; true when the growth is under its target.
+bool Report(const soak::SoakFigures& figures, double seconds, const Memory& memory) {
+    double growth = memory.atEnd - memory.afterSettling;
+    bool met = growth < kGrowthTargetMiB;
+    std::printf("%-28s %ld (%.0f per second over %.1f s)\n", "events", figures.events,
+                static_cast<double>(figures.events) / seconds, seconds);
+    std::printf("%-28s %ld\n", "presses of CALCULATE", figures.presses);
+    std::printf("%-28s %ld\n", "results written", figures.resultsWritten);
+    std::printf("%-28s %ld\n", "message boxes answered", figures.boxesAnswered);
+    std::printf("%-28s %.2f MiB after %ld events, %.2f MiB at the end\n", "resident memory",
+                memory.afterSettling, kSettlingEvents, memory.atEnd);
+    std::printf("%-28s %.2f MiB\n", "growth", growth);
+    std::printf("Target: growth under %.0f MiB after the first %ld events: %s\n", kGrowthTargetMiB,
+                kSettlingEvents, met ? "met" : "MISSED");
+    return met;
+}
+
+bool Run() {
+    window::Form1 form(QLocale(QLocale::English, QLocale::UnitedStates));
+    form.show();
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form)) {
+        std::printf("FAILED: the window did not become active\n");
+        return false;
+    }
+    std::uint32_t seed = soak::SoakSeed();
+    std::printf("Soak of Form1, offscreen, seed %u (VARNEL_SOAK_SEED):\n", seed);
+    soak::SoakDriver driver(form, seed);
+    QElapsedTimer clock;
+    clock.start();
+    Memory memory;
+    std::optional<std::string> failure = driver.Run(kSettlingEvents);
+    memory.afterSettling = ResidentMiB();
+    if (!failure) {
+        failure = driver.Run(kEvents - kSettlingEvents);
+    }
+    memory.atEnd = ResidentMiB();
+    if (failure) {
+        std::printf("FAILED: %s\n", failure->c_str());
+        return false;
+    }
+    return Report(driver.Figures(), static_cast<double>(clock.nsecsElapsed()) / 1e9, memory);
+}
+
+}  // namespace
+}  // namespace varnel::bench
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    return varnel::bench::Run() ? 0 : 1;
+}
