@@ -7,7 +7,7 @@
 namespace varnel::app {
 
 // The program's name with the product and its version, the copyright and the licence, one
-// line each. VersionText("varnel") begins "varnel (Varnel) 1.00.0001\n".
+// line each. VersionText("varnel") begins "varnel (Varnel) " and the version, then "\n".
 std::string VersionText(std::string_view program);
 
 }  // namespace varnel::app

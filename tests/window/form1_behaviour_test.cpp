@@ -339,9 +339,9 @@ TEST(ControlTable, WithoutAControlStopsTheWindowNamingIt) {
 
 TEST(Application, CarriesItsNameVersionAndDesktopEntry) {
     DescribeApplication();
-    EXPECT_EQ(QApplication::applicationName(), "Varnel");
-    EXPECT_EQ(QApplication::applicationVersion(), "1.00.0001");
-    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.varnel.Varnel");
+    EXPECT_EQ(QApplication::applicationName(), VARNEL_DISPLAY_NAME);
+    EXPECT_EQ(QApplication::applicationVersion(), VARNEL_VERSION);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), VARNEL_APP_ID);
 }
 
 }  // namespace
