@@ -17,6 +17,7 @@
 
 #include "floor_window.h"
 #include "form1.h"
+#include "offscreen_main.h"
 #include "paint_watcher.h"
 
 namespace varnel::bench {
@@ -205,7 +206,5 @@ bool Run() {
 }  // namespace varnel::bench
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    return varnel::bench::Run() ? 0 : 1;
+    return varnel::bench::RunOffscreen(argc, argv, varnel::bench::Run);
 }

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "form1.h"
+#include "offscreen_main.h"
 #include "soak_driver.h"
 
 namespace varnel::bench {
@@ -90,7 +91,5 @@ bool Run() {
 }  // namespace varnel::bench
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    return varnel::bench::Run() ? 0 : 1;
+    return varnel::bench::RunOffscreen(argc, argv, varnel::bench::Run);
 }
