@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QValidator>
@@ -21,6 +22,12 @@ constexpr int kCaretWidth = 1;
 // Face sizes are tried downwards in quarter points, down to 6 points at the least.
 constexpr double kSizeStep = 0.25;
 constexpr double kSmallestSize = 6.0;
+
+// QLineEdit keeps an undo record of every character an edit inserts or removes, for as long
+// as the box lives: a paste of 40,000 characters and its deletion keep over a megabyte. A box
+// forgets its undo history once edits have changed this many characters since it last did,
+// far beyond what anyone types by hand.
+constexpr qsizetype kUndoBudget = 4096;
 
 bool IsLineBreak(QChar character) {
     return character == u'\r' || character == u'\n';
@@ -51,12 +58,14 @@ TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(parent) {
     setMaxLength(std::numeric_limits<int>::max());
     setValidator(new FirstLineOfInsertion(this));
     connect(this, &QLineEdit::textChanged, this, &TextBox::OfferWholeTextAsToolTip);
+    connect(this, &QLineEdit::textEdited, this, &TextBox::CountEdit);
     ShowFromStart(text);
 }
 
 void TextBox::ShowFromStart(const QString& text) {
     setText(text);
     setCursorPosition(0);
+    lengthBefore_ = text.size();
 }
 
 void TextBox::FitFaceTo(const QStringList& texts, const QFont& face) {
@@ -117,6 +126,33 @@ int TextBox::TextRoom() const {
 
 void TextBox::OfferWholeTextAsToolTip() {
     setToolTip(NeededWidth(text(), font()) <= TextRoom() ? QString() : text());
+}
+
+// Counts what the user's edits changed; once they have changed more characters than the
+// undo history may hold records of, the history is forgotten after the edit has finished.
+void TextBox::CountEdit(const QString& text) {
+    editedSinceForgotten_ += std::max<qsizetype>(1, std::abs(text.size() - lengthBefore_));
+    lengthBefore_ = text.size();
+    if (editedSinceForgotten_ > kUndoBudget) {
+        editedSinceForgotten_ = 0;
+        QMetaObject::invokeMethod(this, &TextBox::ForgetUndoHistory, Qt::QueuedConnection);
+    }
+}
+
+// Setting the same text empties the history and changes nothing else a user or a screen
+// reader can notice; the caret and the selection are put back as they were.
+void TextBox::ForgetUndoHistory() {
+    int caret = cursorPosition();
+    int selectedFrom = selectionStart();
+    int anchor = selectedFrom < 0        ? caret
+                 : caret == selectedFrom ? selectedFrom + selectionLength()
+                                         : selectedFrom;
+    {
+        QSignalBlocker quiet(this);
+        setText(text());
+    }
+    setCursorPosition(anchor);
+    cursorForward(true, caret - anchor);
 }
 
 }  // namespace varnel::window

@@ -33,6 +33,11 @@ class TextBox : public QLineEdit {
     int WidestNeed(const QStringList& texts, const QFont& face) const;
     int TextRoom() const;
     void OfferWholeTextAsToolTip();
+    void CountEdit(const QString& text);
+    void ForgetUndoHistory();
+
+    qsizetype editedSinceForgotten_ = 0;  // characters changed by edits since then
+    qsizetype lengthBefore_ = 0;          // the text's length before the latest edit
 };
 
 }  // namespace varnel::window

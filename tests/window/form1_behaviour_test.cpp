@@ -189,6 +189,19 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 // clang-format on
 
+class Undo : public Form1Harness {};
+
+TEST_F(Undo, IsKeptUntilALargeEditAndThenForgotten) {
+    Type("WIRELENGTH", "1000");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Field("WIRELENGTH")->isUndoAvailable());
+    QApplication::clipboard()->setText(QString(5000, u'7'));
+    QTest::keyClick(Field("WIRELENGTH"), Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Field("WIRELENGTH")->isUndoAvailable());
+    EXPECT_EQ(Field("WIRELENGTH")->cursorPosition(), 5004) << "the caret stays after the paste";
+}
+
 TEST_F(Form1Harness, LongCellArrivesWhole) {
     QString cell(40000, u'1');
     QApplication::clipboard()->setText(cell + QStringLiteral("\n"));
