@@ -7,16 +7,6 @@
 #include "options.h"
 #include "program_text.h"
 
-namespace {
-
-// Writes --help's or --version's text and returns the exit status.
-int Answer(std::string_view text) {
-    std::cout << text << std::flush;
-    return std::cout ? varnel::cli::kExitSolved : varnel::cli::kExitUsage;
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     std::cin.tie(nullptr);
@@ -29,7 +19,7 @@ int main(int argc, char* argv[]) {
         return ReportUsageError(*error, std::cerr);
     }
     if (std::holds_alternative<HelpRequest>(command)) {
-        return Answer(HelpText());
+        return WriteAnswer(HelpText(), std::cout, std::cerr);
     }
-    return Answer(varnel::app::VersionText(kProgramName));
+    return WriteAnswer(varnel::app::VersionText(kProgramName), std::cout, std::cerr);
 }

@@ -57,7 +57,7 @@ inline constexpr std::string_view kResistanceNotUnderstood = "THE RESISTANCE YOU
 // the one blank field; one message is shown and no field is written; or an ArithmeticFault
 // leaves it, no field is written and the state fields set before the fault keep their
 // values. The two filled fields are never rewritten. A unit index outside its cycle, which
-// no press sets, ends the press with an InvalidOperation fault.
+// no press sets, ends a press that passes the blank rule with an InvalidOperation fault.
 // Example: AWG, feet, WIRESIZE "10", WIRELENGTH "1000", RESISTANCE "" writes
 // " 0.999933931240995" into RESISTANCE.
 void Calculate(CalculatorState& state, FieldAccess& fields, MessageSink& messages,

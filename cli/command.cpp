@@ -67,6 +67,11 @@ int RunOptions(const Options& options, std::istream& in, std::ostream& out, std:
     return options.batch ? RunBatch(options, in, out, err) : RunPress(options, out, err);
 }
 
+int WriteAnswer(std::string_view text, std::ostream& out, std::ostream& err) {
+    out << text;
+    return Flushed(out, err, kExitSolved);
+}
+
 int ReportUsageError(const UsageError& error, std::ostream& err) {
     err << kProgramName << ": " << error.what << "\nTry '" << kProgramName
         << " --help' for more information.\n";

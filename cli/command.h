@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <ostream>
+#include <string_view>
 
 #include "options.h"
 
@@ -18,6 +19,10 @@ inline constexpr int kExitFault = 3;
 // A schedule without a file is read from `in`.
 // The press {"10", "1000", ""} writes "0.999933931240995\n" to `out` and returns 0.
 int RunOptions(const Options& options, std::istream& in, std::ostream& out, std::ostream& err);
+
+// Writes the text of --help or --version to `out` and returns kExitSolved, or, when it cannot
+// be written, says so on `err` and returns kExitUsage, as a press's result does.
+int WriteAnswer(std::string_view text, std::ostream& out, std::ostream& err);
 
 // Writes a usage error with the hint to --help and returns kExitUsage.
 int ReportUsageError(const UsageError& error, std::ostream& err);

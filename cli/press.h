@@ -34,9 +34,9 @@ struct PressAnswer {
     std::string_view text;
 };
 
-// The window's fields held in three fixed slots, pressed as often as needed. Once its slots
-// have grown to the longest texts, a press allocates nothing of its own. The answer's text
-// lasts until the next press.
+// The window's fields held in three fixed slots, pressed as often as needed: the slots and the
+// answer keep their room from one press to the next. The answer's text lasts until the next
+// press.
 class CommandPress final : private FieldAccess, private MessageSink {
   public:
     explicit CommandPress(const NumberFormat& format) : format_(format) {}

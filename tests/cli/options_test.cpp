@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "case_table.h"
+#include "unit_keywords.h"
 
 namespace varnel::cli {
 namespace {
@@ -78,7 +79,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(HelpText, ListsEveryUnitKeyword) {
     EXPECT_NE(HelpText().find("\n  mcm     the same as kcmil\n"), std::string::npos);
-    EXPECT_NE(HelpText().find("\n  km      kilometres\n"), std::string::npos);
+    for (const auto& entry : kSizeUnitKeywords) {
+        EXPECT_NE(HelpText().find("\n  " + std::string(entry.keyword) + " "), std::string::npos);
+    }
+    for (const auto& entry : kLengthUnitKeywords) {
+        EXPECT_NE(HelpText().find("\n  " + std::string(entry.keyword) + " "), std::string::npos);
+    }
 }
 
 }  // namespace
