@@ -30,10 +30,6 @@ namespace {
 const QColor kCyan(0, 255, 255);
 const QColor kRed(255, 0, 0);
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QFont TableFont(double pointSize) {
     QFont font;
     font.setFamilies({ToQString(kTableFontFamily), ToQString(kSubstituteFontFamily)});

@@ -39,10 +39,6 @@ constexpr std::size_t kFields = 3;
 // How long a text may be in a failure report before it is cut.
 constexpr qsizetype kShownCharacters = 24;
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The names a unit box shows, in the order its CHANGE button steps through them.
 template <typename UnitTable>
 std::vector<QString> UnitNames(const UnitTable& units) {
