@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "application_identity.h"
+#include "console.h"
 #include "form1.h"
 #include "program_text.h"
 
@@ -42,6 +43,7 @@ std::optional<std::string> StandardAnswer(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    varnel::app::UseBinaryStandardStreams();
     if (std::optional<std::string> answer = StandardAnswer(argc, argv)) {
         std::cout << *answer << std::flush;
         return std::cout ? 0 : 1;
