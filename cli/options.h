@@ -3,6 +3,7 @@
 // "-" naming standard input.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +16,8 @@ namespace varnel::cli {
 
 inline constexpr std::string_view kProgramName = "varnel-calc";
 
+enum class ScheduleFormat { Tsv, Csv };
+
 // One press, or a schedule when `batch` is set (read from `file`, standard input when it is
 // empty or "-"), with numbers in `format`.
 struct Options {
@@ -22,6 +25,8 @@ struct Options {
     bool batch = false;
     std::string_view file;
     NumberFormat format;
+    std::optional<ScheduleFormat> scheduleFormat;  // --format; nullopt: chosen by the rules
+    std::optional<char> delimiter;                 // --delimiter; nullopt: from the locale
 };
 
 struct HelpRequest {};
