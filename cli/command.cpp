@@ -5,7 +5,6 @@
 #include <fstream>
 #include <optional>
 #include <string>
-#include <variant>
 
 #include "press.h"
 #include "schedule.h"
@@ -60,27 +59,16 @@ bool IsStandardInput(std::string_view file) {
 
 // The format and delimiter the options ask for: --format, else CSV when --delimiter is given,
 // else CSV for a FILE ending in .csv and TSV for other files; standard input is TSV when its
-// first line holds a tab and CSV otherwise.
-std::variant<ScheduleSettings, UsageError> SettingsOf(const Options& options, bool answerAtOnce) {
-    ScheduleSettings settings{options.format,
-                              options.delimiter.value_or(LocaleDelimiter(options.format)), false,
-                              answerAtOnce};
+// first line holds a tab and CSV otherwise. CSV's delimiter is --delimiter's or the locale's.
+ScheduleSettings SettingsOf(const Options& options, bool answerAtOnce) {
     std::optional<ScheduleFormat> format = options.scheduleFormat;
-    if (format == ScheduleFormat::Tsv && options.delimiter) {
-        return UsageError{"option '--delimiter' cannot go with '--format tsv'"};
-    }
-    if (settings.delimiter == '"' || settings.delimiter == '\n' || settings.delimiter == '\r') {
-        return UsageError{"the delimiter cannot be a quote or a line break"};
-    }
     if (!format && (options.delimiter || !IsStandardInput(options.file))) {
         format = options.delimiter || EndsWithCsv(options.file) ? ScheduleFormat::Csv
                                                                 : ScheduleFormat::Tsv;
     }
-    settings.tabWhenFirstLineHoldsOne = !format;
-    if (format == ScheduleFormat::Tsv) {
-        settings.delimiter = '\t';
-    }
-    return settings;
+    char csvDelimiter = options.delimiter.value_or(LocaleDelimiter(options.format));
+    return {options.format, format == ScheduleFormat::Tsv ? '\t' : csvDelimiter, !format,
+            answerAtOnce};
 }
 
 // Writes the summary of unsolved rows, or the missing heading, and returns the exit status.
@@ -112,18 +100,15 @@ int RunSchedule(std::istream& rows, std::string_view name, const ScheduleSetting
 
 int RunBatch(const Options& options, std::istream& in, std::ostream& out, std::ostream& err,
              bool answerAtOnce) {
-    auto settings = SettingsOf(options, answerAtOnce);
-    if (const auto* error = std::get_if<UsageError>(&settings)) {
-        return ReportUsageError(*error, err);
-    }
+    ScheduleSettings settings = SettingsOf(options, answerAtOnce);
     if (IsStandardInput(options.file)) {
-        return RunSchedule(in, "standard input", std::get<ScheduleSettings>(settings), out, err);
+        return RunSchedule(in, "standard input", settings, out, err);
     }
     std::ifstream file{std::string(options.file), std::ios::binary};
     if (!file) {
         return Complain(err, std::string(options.file) + ": " + std::strerror(errno), kExitUsage);
     }
-    return RunSchedule(file, options.file, std::get<ScheduleSettings>(settings), out, err);
+    return RunSchedule(file, options.file, settings, out, err);
 }
 
 }  // namespace
