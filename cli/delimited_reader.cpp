@@ -1,38 +1,49 @@
 #include "delimited_reader.h"
 
+#include <new>
+
 namespace varnel::cli {
 namespace {
 
-constexpr char kQuote = '"';
+// libcsv's buffer for one cell grows by this much at a time.
+constexpr std::size_t kCellBlock = 4096;
 
-// Text that needs the careful reading: a quote, or a carriage return inside the line.
-bool NeedsCareful(std::string_view content) {
-    return content.find(kQuote) != std::string_view::npos ||
-           content.find('\r') != std::string_view::npos;
+// Line breaks inside a quoted cell: "\r\n" counts once.
+std::uint64_t CountLineBreaks(std::string_view cell) {
+    std::uint64_t breaks = 0;
+    for (std::size_t i = 0; i < cell.size(); ++i) {
+        bool crlf = cell[i] == '\r' && i + 1 < cell.size() && cell[i + 1] == '\n';
+        breaks += !crlf && (cell[i] == '\n' || cell[i] == '\r') ? 1 : 0;
+    }
+    return breaks;
 }
 
 }  // namespace
 
-bool DelimitedReader::ReadMore() {
-    if (ended_) {
-        return false;
+DelimitedReader::DelimitedReader(TextSource& source) : source_(source) {
+    // Every line end reported, blank lines too; no spaces taken off the cells.
+    if (csv_init(&parser_, CSV_REPALL_NL) != 0) {
+        throw std::bad_alloc();
     }
-    text_.erase(0, start_);
-    start_ = 0;
-    ended_ = !source_.ReadMore(text_);
-    return !ended_;
+    csv_set_space_func(&parser_, [](unsigned char) { return 0; });
+    csv_set_blk_size(&parser_, kCellBlock);
+}
+
+DelimitedReader::~DelimitedReader() {
+    csv_free(&parser_);
+}
+
+void DelimitedReader::SetDelimiter(char delimiter) {
+    csv_set_delim(&parser_, static_cast<unsigned char>(delimiter));
 }
 
 bool DelimitedReader::FirstLineHoldsTab() {
     bool filled = false;
-    for (std::size_t i = start_;;) {
-        if (i == text_.size()) {
-            if (!ReadMore()) {
-                return false;
-            }
-            continue;
+    for (std::size_t i = 0;; ++i) {
+        if (i == text_.size() && !source_.ReadMore(text_)) {
+            return false;
         }
-        char c = text_[i++];
+        char c = text_[i];
         if (c == '\t') {
             return true;
         }
@@ -46,134 +57,79 @@ bool DelimitedReader::FirstLineHoldsTab() {
     }
 }
 
-bool DelimitedReader::Next(Record& record) {
-    if (start_ == text_.size() && !ReadMore()) {
-        return false;
+bool DelimitedReader::ReadAll(const Handler& handler) {
+    handler_ = &handler;
+    do {
+        // Short only when libcsv could not grow its buffer: it reads leniently.
+        if (csv_parse(&parser_, text_.data(), text_.size(), OnCell, OnRecordEnd, this) !=
+            text_.size()) {
+            throw std::bad_alloc();
+        }
+        text_.clear();
+    } while (!stopped_ && source_.ReadMore(text_));
+    if (!stopped_) {
+        csv_fini(&parser_, OnCell, OnRecordEnd, this);
+        SettleCarriageReturn();
     }
-    record.cells.clear();
-    record.plain = true;
-    record.line = line_;
-    quotedBreaks_ = 0;
-    std::size_t length = FindEnd(record);
-    if (record.plain) {
-        SplitPlain(std::string_view(text_).substr(start_, length), record);
+    return !stopped_;
+}
+
+void DelimitedReader::OnCell(void* cell, std::size_t size, void* reader) {
+    auto& self = *static_cast<DelimitedReader*>(reader);
+    if (self.stopped_) {
+        return;
+    }
+    self.SettleCarriageReturn();
+    std::string_view text(static_cast<const char*>(cell), size);
+    self.cellText_.append(text);
+    self.cellEnds_.push_back(self.cellText_.size());
+    self.breaksInCells_ += CountLineBreaks(text);
+}
+
+// libcsv ends a record at a carriage return and reports the line feed after it apart, as a
+// line end with no cells (and -1 at the end of the text); a record ended at a carriage return
+// waits for what follows.
+void DelimitedReader::OnRecordEnd(int end, void* reader) {
+    auto& self = *static_cast<DelimitedReader*>(reader);
+    if (self.stopped_) {
+        return;
+    }
+    if (end == '\n' && self.afterCarriageReturn_) {
+        self.Deliver("\r\n");
+        return;
+    }
+    self.SettleCarriageReturn();
+    if (end == '\r') {
+        self.afterCarriageReturn_ = true;
     } else {
-        SplitQuoted(length, record);
-    }
-    start_ += length + record.end.size();
-    line_ += quotedBreaks_ + (record.end.empty() ? 0 : 1);
-    return true;
-}
-
-// The length of the record at start_, its line end set in `record`, reading more text until
-// the record is whole. A line without quotes or carriage returns is found by its line feed
-// alone; any other goes through ScanQuoted.
-std::size_t DelimitedReader::FindEnd(Record& record) {
-    std::size_t searched = 0;
-    for (;;) {
-        std::string_view rest = std::string_view(text_).substr(start_);
-        std::size_t lineFeed = rest.find('\n', searched);
-        if (lineFeed != std::string_view::npos) {
-            bool crlf = lineFeed > 0 && rest[lineFeed - 1] == '\r';
-            std::size_t length = crlf ? lineFeed - 1 : lineFeed;
-            if (!NeedsCareful(rest.substr(0, length))) {
-                record.end = crlf ? "\r\n" : "\n";
-                return length;
-            }
-            break;
-        }
-        if (ended_) {
-            if (!NeedsCareful(rest)) {
-                record.end = "";
-                return rest.size();
-            }
-            break;
-        }
-        searched = rest.size();
-        ReadMore();
-    }
-    return ScanQuoted(record);
-}
-
-// Walks the record at start_ character by character, quotes and all, and returns its length.
-std::size_t DelimitedReader::ScanQuoted(Record& record) {
-    record.plain = false;
-    bool quoted = false;
-    bool cellStart = true;
-    for (std::size_t i = 0;;) {
-        std::string_view rest = std::string_view(text_).substr(start_);
-        if (i == rest.size()) {
-            if (!ReadMore()) {
-                record.end = "";
-                return i;
-            }
-            continue;
-        }
-        char c = rest[i];
-        bool last = i + 1 == rest.size();
-        if (last && !ended_ && (c == '\r' || (quoted && c == kQuote))) {
-            ReadMore();  // what follows decides
-            continue;
-        }
-        char next = last ? '\0' : rest[i + 1];
-        if (quoted) {
-            if (c == kQuote) {
-                quoted = next == kQuote;
-                i += quoted ? 2 : 1;
-                continue;
-            }
-            if (c == '\n' || (c == '\r' && next != '\n')) {
-                ++quotedBreaks_;
-            }
-        } else if (c == '\n' || c == '\r') {
-            record.end = c == '\n' ? "\n" : next == '\n' ? "\r\n" : "\r";
-            return i;
-        } else if (c == kQuote && cellStart) {
-            quoted = true;
-        }
-        cellStart = !quoted && c == delimiter_;
-        ++i;
+        self.Deliver(end == '\n' ? "\n" : "");
     }
 }
 
-void DelimitedReader::SplitPlain(std::string_view text, Record& record) const {
-    for (;;) {
-        std::size_t delimiter = text.find(delimiter_);
-        record.cells.push_back(text.substr(0, delimiter));
-        if (delimiter == std::string_view::npos) {
-            return;
-        }
-        text.remove_prefix(delimiter + 1);
+void DelimitedReader::SettleCarriageReturn() {
+    if (afterCarriageReturn_) {
+        Deliver("\r");
     }
 }
 
-// Splits the record at start_ into cells, taking the quotes off in place: a quoted cell only
-// ever shrinks.
-void DelimitedReader::SplitQuoted(std::size_t length, Record& record) {
-    char* text = text_.data() + start_;
-    for (std::size_t i = 0;; ++i) {
-        char* cell = text + i;
-        char* out = cell;
-        if (i < length && text[i] == kQuote) {
-            for (++i; i < length; ++i) {
-                if (text[i] == kQuote) {
-                    if (i + 1 == length || text[i + 1] != kQuote) {
-                        ++i;
-                        break;
-                    }
-                    ++i;
-                }
-                *out++ = text[i];
-            }
-        }
-        for (; i < length && text[i] != delimiter_; ++i) {
-            *out++ = text[i];
-        }
-        record.cells.emplace_back(cell, static_cast<std::size_t>(out - cell));
-        if (i >= length) {
-            return;
-        }
+void DelimitedReader::Deliver(std::string_view end) {
+    record_.cells.clear();
+    std::size_t start = 0;
+    for (std::size_t cellEnd : cellEnds_) {
+        record_.cells.emplace_back(cellText_.data() + start, cellEnd - start);
+        start = cellEnd;
     }
+    if (record_.cells.empty()) {
+        record_.cells.emplace_back();  // a blank line
+    }
+    record_.end = end;
+    record_.line = line_;
+    stopped_ = !(*handler_)(record_);
+    line_ += breaksInCells_ + (end.empty() ? 0 : 1);
+    cellText_.clear();
+    cellEnds_.clear();
+    breaksInCells_ = 0;
+    afterCarriageReturn_ = false;
 }
 
 }  // namespace varnel::cli

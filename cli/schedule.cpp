@@ -135,8 +135,7 @@ class ScheduleWriter {
             PutMessage(layout, answer.text);
             return SendAnswered(record);
         }
-        filled_ = layout.at[kFieldColumns[static_cast<std::size_t>(answer.field)]];
-        Put(filled_, answer.text);
+        Put(layout.at[kFieldColumns[static_cast<std::size_t>(answer.field)]], answer.text);
         PutMessage(layout, {});
         Send(record);
         return true;
@@ -155,7 +154,6 @@ class ScheduleWriter {
             cells_.resize(at);
         }
         cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(at), text);
-        message_ = at;
     }
 
     void PutMessage(const Layout& layout, std::string_view message) {
@@ -163,7 +161,6 @@ class ScheduleWriter {
             Insert(layout.at[kMessage], message);
         } else {
             Put(layout.at[kMessage], message);
-            message_ = layout.at[kMessage];
         }
     }
 
@@ -172,16 +169,14 @@ class ScheduleWriter {
         return false;
     }
 
-    // Joins cells_ with the delimiter and writes them with the record's line end. Cells of a
-    // plain record need no quotes, as read; only the cells written in may.
+    // Joins cells_ with the delimiter and writes them with the record's line end.
     void Send(const Record& record) {
         out_.clear();
         for (std::size_t i = 0; i < cells_.size(); ++i) {
             if (i > 0) {
                 out_.push_back(delimiter_);
             }
-            bool written = i == filled_ || i == message_;
-            if ((written || !record.plain) && NeedsQuotes(cells_[i], delimiter_)) {
+            if (NeedsQuotes(cells_[i], delimiter_)) {
                 AppendQuoted(cells_[i]);
             } else {
                 out_.append(cells_[i]);
@@ -192,8 +187,6 @@ class ScheduleWriter {
         if (answerAtOnce_) {
             sink_.Flush();
         }
-        filled_ = kNone;
-        message_ = kNone;
     }
 
     void AppendQuoted(std::string_view cell) {
@@ -209,8 +202,6 @@ class ScheduleWriter {
     bool answerAtOnce_;
     CommandPress press_;
     std::vector<std::string_view> cells_;
-    std::size_t filled_ = kNone;
-    std::size_t message_ = kNone;
     std::string out_;
 };
 
@@ -234,15 +225,14 @@ ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
     ScheduleWriter writer(sink, delimiter, settings);
     ScheduleSummary summary;
     std::optional<Layout> layout;
-    Record record;
-    while (reader.Next(record)) {
+    reader.ReadAll([&](const Record& record) {
         if (IsBlank(record)) {
             writer.WriteAsRead(record);
         } else if (!layout && IsHeader(record)) {
             layout = LayoutOfHeader(record);
             summary.missingHeading = MissingHeading(*layout);
             if (!summary.missingHeading.empty()) {
-                return summary;
+                return false;
             }
             writer.WriteHeader(record, *layout);
         } else {
@@ -254,7 +244,8 @@ ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
                 NoteUnsolved(summary, record.line);
             }
         }
-    }
+        return true;
+    });
     sink.WriteBytes(source.StrayByte());
     return summary;
 }
