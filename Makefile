@@ -7,9 +7,10 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 # What each target needs. The program runs natively on X11 and Wayland; DejaVu is Debian's
-# default sans face and Liberation stands in for the table's bold face.
+# default sans face and Liberation stands in for the table's bold face; libcsv reads
+# varnel-calc's schedules.
 PROGRAM_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-wayland fonts-liberation \
-	fonts-dejavu-core
+	fonts-dejavu-core libcsv-dev
 # Checking what is installed and packaged.
 PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file groff-base
 # The tests: GoogleTest, and the accessibility check, which drives the program through AT-SPI
