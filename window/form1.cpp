@@ -309,13 +309,20 @@ void Form1::setMessagePresenter(MessagePresenter presenter) {
     presenter_ = std::move(presenter);
 }
 
-// The desktop may change its colours or its font while the window is open.
+// The desktop may change its colours or its font while the window is open. The window has a
+// fixed size, so it undoes being maximised: Qt's own title bar on Wayland offers a maximise
+// button whatever the window's flags and sizes say, and some desktops maximise on a double
+// click.
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
         ShowTextReadably();
     } else if (event->type() == QEvent::FontChange) {
         FitUnitFaces();
+    } else if (event->type() == QEvent::WindowStateChange && isMaximized()) {
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); },
+            Qt::QueuedConnection);
     }
 }
 
