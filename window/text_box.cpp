@@ -166,9 +166,12 @@ void TextBox::focusInEvent(QFocusEvent* event) {
 
 // With the focus, the box shows its real text for editing; without it, what Painted() says.
 void TextBox::paintEvent(QPaintEvent* event) {
+    if (hasFocus()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
     PaintedText painted = Painted();
-    if (hasFocus() ||
-        (painted.text == text() && painted.pointSize == QFontInfo(font()).pointSizeF())) {
+    if (painted.text == text() && painted.pointSize == QFontInfo(font()).pointSizeF()) {
         QLineEdit::paintEvent(event);
     } else {
         PaintCut(painted);
