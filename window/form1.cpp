@@ -277,7 +277,7 @@ bool IsEnter(const QEvent* event) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-void ExposeForm1AsWindow() {
+void InstallAccessibleInterfaces() {
     static const bool installed = (QAccessible::installFactory(AccessibleInterfaceOf), true);
     Q_UNUSED(installed);
 }
@@ -291,7 +291,7 @@ Form1::Form1(std::span<const ControlRow> table, const QLocale& locale, QWidget* 
       numberFormat_(NumberFormatOf(locale)),
       presenter_([this](const QString& text) { ShowMessageBox(text); }),
       unitNames_(UnitNames(table)) {
-    ExposeForm1AsWindow();
+    InstallAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Varnel"));
     setWindowIcon(LoadIcon());
     // A window of fixed size: it can be minimised and closed but offers no maximise.

@@ -43,7 +43,8 @@ class TextBox : public QLineEdit {
     void SelectAllFromStart();
 
     // What the box paints while it does not have the focus.
-    // A box 89 pixels wide holding " 8.15247859090051E-06" paints "8.1524785…E-06".
+    // A box 89 pixels wide in DejaVu Sans at 9 points holding " 8.15247859090051E-06" paints
+    // {"8.1524…E-06", 9}.
     PaintedText Painted() const;
 
     // Sets the box's face to `face` at a size, no larger than its own, at which each of
