@@ -47,15 +47,24 @@ run:
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target varnel
 	$(BUILD_DIR)/app/varnel
 
-# The README's picture of the window, drawn on the offscreen platform, and the wire size
-# solved on a dark desktop and at scale 1.5, drawn on a virtual X display.
+# The README's picture of the window, drawn on the offscreen platform; the wire size solved
+# on a dark desktop and at scale 1.5, and two results in exponent form wider than their boxes
+# (the wire size in square inches, the length in inches) at scales 1 and 3, light and dark,
+# drawn on a virtual X display.
 XVFB_SCREENSHOT := xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb
+EXPONENT_SOLVES := square-inches length-in-inches
 
 screenshot: build
 	$(BUILD_DIR)/tests/window_screenshot docs/screenshot.png
 	$(XVFB_SCREENSHOT) $(BUILD_DIR)/tests/window_screenshot docs/screenshot-dark.png wire-size dark
 	$(XVFB_SCREENSHOT) QT_SCALE_FACTOR=1.5 $(BUILD_DIR)/tests/window_screenshot \
 		docs/screenshot-scale-1.5.png wire-size
+	for solve in $(EXPONENT_SOLVES); do for scale in 1 3; do \
+		$(XVFB_SCREENSHOT) QT_SCALE_FACTOR=$$scale $(BUILD_DIR)/tests/window_screenshot \
+			docs/screenshot-$$solve-scale-$$scale.png $$solve && \
+		$(XVFB_SCREENSHOT) QT_SCALE_FACTOR=$$scale $(BUILD_DIR)/tests/window_screenshot \
+			docs/screenshot-$$solve-scale-$$scale-dark.png $$solve dark || exit 1; \
+	done; done
 
 # Installing: `make install` builds in BUILD_DIR and installs under PREFIX (default
 # /usr/local), below DESTDIR when it is set. `make package` builds the Debian package
