@@ -28,11 +28,11 @@ struct PaintedText {
 // A text that fits is painted whole. A wider one is cut in the middle and marked with "…":
 // its head (the sign and everything up to the decimal separator or a letter, without the
 // leading spaces) and its exponent ("E-06" at the end) are kept whole, with as many of the
-// characters between them as fit. Where even the head, the ellipsis and the exponent do not fit,
-// the face is reduced in quarter points until they do, down to 6 points; below that, and for a text
-// that does not start as a number does, the text keeps its start and is cut at the end. With every
-// character 1 pixel wide at any size, PaintedIn(" 8.15247859090051E-06", ".", 14, 9, width) ==
-// {"8.1524785…E-06", 9}.
+// characters between them as fit. Where even the head, the ellipsis and the exponent do not
+// fit, the face is reduced in quarter points until they do, down to 6 points; below that,
+// and for a text that does not start as a number does, the text keeps its start and is cut
+// at the end. With every character 1 pixel wide at any size,
+// PaintedIn(" 8.15247859090051E-06", ".", 14, 9, width) == {"8.1524785…E-06", 9}.
 PaintedText PaintedIn(const QString& text, const QString& decimalSeparator, int room,
                       double pointSize, const TextWidth& width);
 
