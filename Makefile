@@ -7,9 +7,10 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 # What each target needs. The program runs natively on X11 and Wayland; DejaVu is Debian's
-# default sans face and Liberation stands in for the table's bold face.
+# default sans face and Liberation stands in for the table's bold face; libcsv reads
+# varnel-calc's schedules.
 PROGRAM_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-wayland fonts-liberation \
-	fonts-dejavu-core
+	fonts-dejavu-core libcsv-dev
 # Checking what is installed and packaged.
 PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file groff-base
 # The tests: GoogleTest, and the accessibility check, which drives the program through AT-SPI
@@ -46,15 +47,24 @@ run:
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target varnel
 	$(BUILD_DIR)/app/varnel
 
-# The README's picture of the window, drawn on the offscreen platform, and the wire size
-# solved on a dark desktop and at scale 1.5, drawn on a virtual X display.
+# The README's picture of the window, drawn on the offscreen platform; the wire size solved
+# on a dark desktop and at scale 1.5, and two results in exponent form wider than their boxes
+# (the wire size in square inches, the length in inches) at scales 1 and 3, light and dark,
+# drawn on a virtual X display.
 XVFB_SCREENSHOT := xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb
+EXPONENT_SOLVES := square-inches length-in-inches
 
 screenshot: build
 	$(BUILD_DIR)/tests/window_screenshot docs/screenshot.png
 	$(XVFB_SCREENSHOT) $(BUILD_DIR)/tests/window_screenshot docs/screenshot-dark.png wire-size dark
 	$(XVFB_SCREENSHOT) QT_SCALE_FACTOR=1.5 $(BUILD_DIR)/tests/window_screenshot \
 		docs/screenshot-scale-1.5.png wire-size
+	for solve in $(EXPONENT_SOLVES); do for scale in 1 3; do \
+		$(XVFB_SCREENSHOT) QT_SCALE_FACTOR=$$scale $(BUILD_DIR)/tests/window_screenshot \
+			docs/screenshot-$$solve-scale-$$scale.png $$solve && \
+		$(XVFB_SCREENSHOT) QT_SCALE_FACTOR=$$scale $(BUILD_DIR)/tests/window_screenshot \
+			docs/screenshot-$$solve-scale-$$scale-dark.png $$solve dark || exit 1; \
+	done; done
 
 # Installing: `make install` builds in BUILD_DIR and installs under PREFIX (default
 # /usr/local), below DESTDIR when it is set. `make package` builds the Debian package
@@ -134,8 +144,11 @@ WINDOWS_PACKAGE_PACKAGES := $(WINDOWS_PACKAGES) wixl
 WINDOWS_TEST_PACKAGES := $(WINDOWS_PACKAGE_PACKAGES) googletest wine wine64 fonts-wine xvfb \
 	xauth xdotool xclip
 WINDOWS_SCREENSHOT_PACKAGES := $(WINDOWS_TEST_PACKAGES) imagemagick
+# Debian ships no libcsv for Windows: its source package is compiled with the programs.
 WINDOWS_CONFIGURE = tools/windows-qt $(WINDOWS_DIR) "$(QT_WINDOWS)" && \
+	tools/debian-source libcsv $(WINDOWS_DIR)/libcsv-source && \
 	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=tools/windows-toolchain.cmake \
+		-DVARNEL_LIBCSV_SOURCE_DIR=$(abspath $(WINDOWS_DIR))/libcsv-source \
 		-DCMAKE_PREFIX_PATH=$(abspath $(WINDOWS_DIR))/qt -DQT_HOST_PATH=/usr \
 		-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_BUILD_TYPE=Release \
 		$(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

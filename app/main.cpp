@@ -1,52 +1,50 @@
-// The program's entry: it answers --help and --version as GNU programs do, without a display;
-// otherwise it creates the application, shows the window and returns when the window is
-// closed. Every other argument goes to Qt (-platform offscreen, for example).
+// The program's entry: it answers -h, --help and --version as GNU programs do and refuses an
+// unknown option, all without a display; otherwise it creates the application, shows the
+// window and returns when the window is closed. Qt reads its own options (-platform
+// offscreen, for example).
 #include <QApplication>
 #include <iostream>
-#include <optional>
-#include <string>
+#include <span>
 #include <string_view>
+#include <variant>
 
 #include "application_identity.h"
 #include "console.h"
 #include "form1.h"
 #include "program_text.h"
+#include "window_command_line.h"
 
 namespace {
 
-constexpr std::string_view kHelp =
-    "Usage: varnel [OPTION]...\n"
-    "Open the Varnel window for copper conductors: fill in two of a wire's size, length\n"
-    "and DC resistance, leave the third empty and press CALCULATE to work it out.\n"
-    "\n"
-    "      --help     display this help and exit\n"
-    "      --version  output version information and exit\n"
-    "\n"
-    "Any other argument is passed to Qt, such as -platform offscreen.\n"
-    "To check a whole cable schedule from the command line, see varnel-calc(1).\n";
+using namespace varnel::app;
 
-// The text answering the first --help or --version among the arguments; nullopt when there
-// is neither. With "varnel -platform xcb --version": the version text.
-std::optional<std::string> StandardAnswer(int argc, char* argv[]) {
-    for (int index = 1; index < argc; ++index) {
-        std::string_view argument = argv[index];
-        if (argument == "--help") {
-            return std::string(kHelp);
-        }
-        if (argument == "--version") {
-            return varnel::app::VersionText("varnel");
-        }
-    }
-    return std::nullopt;
+constexpr int kExitUsage = 2;
+
+int WriteAnswer(std::string_view text) {
+    std::cout << text << std::flush;
+    return std::cout ? 0 : 1;
+}
+
+int ReportUsageError(const WindowUsageError& error) {
+    std::cerr << kWindowProgramName << ": " << error.what << "\nTry '" << kWindowProgramName
+              << " --help' for more information.\n";
+    return kExitUsage;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     varnel::app::UseBinaryStandardStreams();
-    if (std::optional<std::string> answer = StandardAnswer(argc, argv)) {
-        std::cout << *answer << std::flush;
-        return std::cout ? 0 : 1;
+    WindowCommand command =
+        ReadWindowCommandLine(std::span<const char* const>(argv + 1, argv + argc));
+    if (std::holds_alternative<WindowHelp>(command)) {
+        return WriteAnswer(WindowHelpText());
+    }
+    if (std::holds_alternative<WindowVersion>(command)) {
+        return WriteAnswer(VersionText(kWindowProgramName));
+    }
+    if (const auto* error = std::get_if<WindowUsageError>(&command)) {
+        return ReportUsageError(*error);
     }
     QApplication application(argc, argv);
     varnel::window::DescribeApplication();

@@ -1,4 +1,6 @@
 // varnel-calc's entry: a press of CALCULATE, or a whole schedule, from the command line.
+#include <unistd.h>
+
 #include <iostream>
 #include <span>
 #include <variant>
@@ -19,7 +21,7 @@ int main(int argc, char* argv[]) {
     using namespace varnel::cli;
     Command command = ReadCommandLine(std::span<const char* const>(argv + 1, argv + argc));
     if (const auto* options = std::get_if<Options>(&command)) {
-        return RunOptions(*options, std::cin, std::cout, std::cerr);
+        return RunOptions(*options, std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1);
     }
     if (const auto* error = std::get_if<UsageError>(&command)) {
         return ReportUsageError(*error, std::cerr);

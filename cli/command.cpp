@@ -3,10 +3,12 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "press.h"
 #include "schedule.h"
+#include "unit_keywords.h"
 
 namespace varnel::cli {
 namespace {
@@ -39,32 +41,82 @@ int RunPress(const Options& options, std::ostream& out, std::ostream& err) {
     return kExitFault;
 }
 
-int RunSchedule(std::istream& rows, std::string_view name, const Options& options,
+// The delimiter of CSV in the locale whose numbers are written in `numbers`: ';' where the
+// decimal separator is a comma, as spreadsheets save it there, ',' elsewhere.
+char LocaleDelimiter(const NumberFormat& numbers) {
+    return numbers.decimal == "," ? ';' : ',';
+}
+
+bool EndsWithCsv(std::string_view file) {
+    constexpr std::string_view kCsvExtension = ".csv";
+    return file.size() >= kCsvExtension.size() &&
+           EqualsIgnoringCase(file.substr(file.size() - kCsvExtension.size()), kCsvExtension);
+}
+
+bool IsStandardInput(std::string_view file) {
+    return file.empty() || file == "-";
+}
+
+// The format and delimiter the options ask for: --format, else CSV when --delimiter is given,
+// else CSV for a FILE ending in .csv and TSV for other files; standard input is TSV when its
+// first line holds a tab and CSV otherwise. CSV's delimiter is --delimiter's or the locale's.
+ScheduleSettings SettingsOf(const Options& options, bool answerAtOnce) {
+    std::optional<ScheduleFormat> format = options.scheduleFormat;
+    if (!format && (options.delimiter || !IsStandardInput(options.file))) {
+        format = options.delimiter || EndsWithCsv(options.file) ? ScheduleFormat::Csv
+                                                                : ScheduleFormat::Tsv;
+    }
+    char csvDelimiter = options.delimiter.value_or(LocaleDelimiter(options.format));
+    return {options.format, format == ScheduleFormat::Tsv ? '\t' : csvDelimiter, !format,
+            answerAtOnce};
+}
+
+// Writes the summary of unsolved rows, or the missing heading, and returns the exit status.
+int Summarize(const ScheduleSummary& summary, std::string_view name, std::ostream& out,
+              std::ostream& err) {
+    if (!summary.missingHeading.empty()) {
+        return Complain(err,
+                        std::string(name) + ": the header has no '" +
+                            std::string(summary.missingHeading) + "' column",
+                        kExitUsage);
+    }
+    int status = Flushed(out, err, summary.unsolved == 0 ? kExitSolved : kExitAnswered);
+    if (status == kExitAnswered) {
+        Complain(err, UnsolvedRowsText(summary), status);
+    }
+    return status;
+}
+
+int RunSchedule(std::istream& rows, std::string_view name, const ScheduleSettings& settings,
                 std::ostream& out, std::ostream& err) {
     errno = 0;
-    bool allSolved = CheckSchedule(rows, out, options.format);
+    ScheduleSummary summary = CheckSchedule(rows, out, settings);
     if (rows.bad()) {
         std::string reason = errno != 0 ? std::strerror(errno) : "read error";
         return Complain(err, std::string(name) + ": " + reason, kExitUsage);
     }
-    return Flushed(out, err, allSolved ? kExitSolved : kExitAnswered);
+    return Summarize(summary, name, out, err);
 }
 
-int RunBatch(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    if (options.file.empty() || options.file == "-") {
-        return RunSchedule(in, "standard input", options, out, err);
+int RunBatch(const Options& options, std::istream& in, std::ostream& out, std::ostream& err,
+             bool answerAtOnce) {
+    ScheduleSettings settings = SettingsOf(options, answerAtOnce);
+    if (IsStandardInput(options.file)) {
+        return RunSchedule(in, "standard input", settings, out, err);
     }
     std::ifstream file{std::string(options.file), std::ios::binary};
     if (!file) {
         return Complain(err, std::string(options.file) + ": " + std::strerror(errno), kExitUsage);
     }
-    return RunSchedule(file, options.file, options, out, err);
+    return RunSchedule(file, options.file, settings, out, err);
 }
 
 }  // namespace
 
-int RunOptions(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    return options.batch ? RunBatch(options, in, out, err) : RunPress(options, out, err);
+int RunOptions(const Options& options, std::istream& in, std::ostream& out, std::ostream& err,
+               bool answerAtOnce) {
+    return options.batch ? RunBatch(options, in, out, err, answerAtOnce)
+                         : RunPress(options, out, err);
 }
 
 int WriteAnswer(std::string_view text, std::ostream& out, std::ostream& err) {

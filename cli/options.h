@@ -1,8 +1,9 @@
-// The command line of varnel-calc, read the way GNU programs read theirs: long options with
-// their value in the next argument or after "=", in any order, "--" ending the options and
-// "-" naming standard input.
+// The command line of varnel-calc, read by the C library's getopt_long as GNU programs read
+// theirs: long options, abbreviated where that is unambiguous, with their value in the next
+// argument or after "=", in any order, "--" ending the options and "-" naming standard input.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +16,9 @@ namespace varnel::cli {
 
 inline constexpr std::string_view kProgramName = "varnel-calc";
 
+// How a schedule's cells are separated: by tabs, or by a delimiter with quoted cells.
+enum class ScheduleFormat { Tsv, Csv };
+
 // One press, or a schedule when `batch` is set (read from `file`, standard input when it is
 // empty or "-"), with numbers in `format`.
 struct Options {
@@ -22,6 +26,8 @@ struct Options {
     bool batch = false;
     std::string_view file;
     NumberFormat format;
+    std::optional<ScheduleFormat> scheduleFormat;  // --format; nullopt: chosen by the rules
+    std::optional<char> delimiter;                 // --delimiter; nullopt: from the locale
 };
 
 struct HelpRequest {};
@@ -35,10 +41,10 @@ struct UsageError {
 
 using Command = std::variant<Options, HelpRequest, VersionRequest, UsageError>;
 
-// Reads the arguments after the program's name. The first --help or --version wins, unless a
-// usage error comes before it. Numbers follow the environment's locale unless --locale names
-// one. {"--size=10", "--length", "1000"} gives a press of AWG 10 and 1000 feet;
-// {"--size", "10", "--size", "12"} gives the usage error "option '--size' given twice".
+// Reads the arguments after the program's name. The first -h, --help or --version wins,
+// unless a usage error comes before it. Numbers follow the environment's locale unless
+// --locale names one. {"--size=10", "--length", "1000"} gives a press of AWG 10 and 1000
+// feet; {"--size", "10", "--size", "12"} gives the usage error "option '--size' given twice".
 Command ReadCommandLine(std::span<const char* const> arguments);
 
 // The text of --help, with the unit keywords of the tables.

@@ -1,152 +1,269 @@
 #include "schedule.h"
 
 #include <algorithm>
-#include <array>
-#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "delimited_reader.h"
 #include "press.h"
+#include "text_encoding.h"
 #include "unit_keywords.h"
 
 namespace varnel::cli {
 namespace {
 
-constexpr std::size_t kCellCount = 5;
-constexpr std::size_t kSizeCell = 0;
-constexpr std::size_t kSizeUnitCell = 1;
-constexpr std::size_t kLengthCell = 2;
-constexpr std::size_t kLengthUnitCell = 3;
-constexpr std::size_t kResistanceCell = 4;
+enum Column : std::size_t { kSize, kSizeUnit, kLength, kLengthUnit, kResistance, kMessage };
 
-// A line read without its line end, and that end as it came: "\n", "\r\n", "\r" or none.
-struct Line {
-    std::string_view text;
-    std::string_view end;
+constexpr std::array<std::string_view, 6> kHeadings{"size",        "size unit",  "length",
+                                                    "length unit", "resistance", kMessageHeading};
+constexpr std::array<Column, 3> kNeededColumns{kSize, kLength, kResistance};
+constexpr std::size_t kNone = std::string_view::npos;
+constexpr std::size_t kRowCells = 5;  // a row without a header, its message aside
+
+// The column each field is written into, in the order of Field.
+constexpr std::array<Column, 3> kFieldColumns{kSize, kLength, kResistance};
+
+// A cell without the spaces and tabs around it: " awg " reads as "awg".
+std::string_view Trimmed(std::string_view cell) {
+    std::size_t first = cell.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return cell.substr(first, cell.find_last_not_of(" \t") - first + 1);
+}
+
+bool IsBlank(const Record& record) {
+    return std::ranges::all_of(record.cells,
+                               [](std::string_view cell) { return Trimmed(cell).empty(); });
+}
+
+bool IsHeader(const Record& record) {
+    return std::ranges::any_of(record.cells, [](std::string_view cell) {
+        return std::ranges::any_of(kNeededColumns, [cell](Column column) {
+            return EqualsIgnoringCase(Trimmed(cell), kHeadings[column]);
+        });
+    });
+}
+
+// Where each column stands in a row, kNone for a column a header does not have, and whether
+// the message is inserted there (a column of its own that the header gains) or replaces the
+// cell there.
+struct Layout {
+    std::array<std::size_t, kHeadings.size()> at{0, 1, 2, 3, 4, 5};
+    bool insertMessage = false;
+    bool fromHeader = false;
 };
 
-Line SplitLineEnd(std::string_view read, bool newline) {
-    bool carriageReturn = read.ends_with('\r');
-    if (carriageReturn) {
-        read.remove_suffix(1);
+Layout LayoutOfHeader(const Record& header) {
+    Layout layout;
+    layout.fromHeader = true;
+    for (std::size_t column = 0; column < kHeadings.size(); ++column) {
+        auto found = std::ranges::find_if(header.cells, [&](std::string_view cell) {
+            return EqualsIgnoringCase(Trimmed(cell), kHeadings[column]);
+        });
+        bool present = found != header.cells.end();
+        layout.at[column] =
+            present ? static_cast<std::size_t>(found - header.cells.begin()) : kNone;
     }
-    std::string_view end = carriageReturn ? (newline ? "\r\n" : "\r") : (newline ? "\n" : "");
-    return {read, end};
+    if (layout.at[kMessage] == kNone) {
+        layout.at[kMessage] = header.cells.size();
+        layout.insertMessage = true;
+    }
+    return layout;
 }
 
-bool IsHeader(std::string_view line) {
-    constexpr std::string_view kFirstHeading = "size";
-    return line.size() > kFirstHeading.size() && line[kFirstHeading.size()] == '\t' &&
-           EqualsIgnoringCase(line.substr(0, kFirstHeading.size()), kFirstHeading);
+std::string_view MissingHeading(const Layout& layout) {
+    for (Column column : kNeededColumns) {
+        if (layout.at[column] == kNone) {
+            return kHeadings[column];
+        }
+    }
+    return {};
 }
 
-// The cell of each field, in the order of Field.
-constexpr std::array<std::size_t, 3> kFieldCells{kSizeCell, kLengthCell, kResistanceCell};
+// A cell that RFC 4180 writes in quotes: one holding the delimiter, a quote or a line break.
+bool NeedsQuotes(std::string_view cell, char delimiter) {
+    return std::ranges::any_of(
+        cell, [delimiter](char c) { return c == delimiter || c == '"' || c == '\n' || c == '\r'; });
+}
 
 // Writes the lines of one schedule, each built in one reused buffer.
 class ScheduleWriter {
   public:
-    ScheduleWriter(std::ostream& results, const NumberFormat& format)
-        : results_(results), press_(format) {}
+    ScheduleWriter(TextSink& sink, char delimiter, const ScheduleSettings& settings)
+        : sink_(sink),
+          delimiter_(delimiter),
+          answerAtOnce_(settings.answerAtOnce),
+          press_(settings.numbers) {}
 
-    void WriteHeader(const Line& line) {
-        out_.assign(line.text).append("\t").append(kMessageHeading);
-        Send(line.end);
+    // Writes a line back with its cells as read.
+    void WriteAsRead(const Record& record) {
+        cells_.assign(record.cells.begin(), record.cells.end());
+        Send(record);
+    }
+
+    void WriteHeader(const Record& record, const Layout& layout) {
+        cells_.assign(record.cells.begin(), record.cells.end());
+        if (layout.insertMessage) {
+            Insert(layout.at[kMessage], kMessageHeading);
+        }
+        Send(record);
     }
 
     // Presses the row and writes it back; returns true when it was solved.
-    bool WriteRow(const Line& line) {
-        std::size_t cellCount = SplitCells(line.text);
-        if (cellCount != kCellCount) {
-            WriteMisshapen(line, cellCount);
-            return false;
+    bool WriteRow(const Record& record, const Layout& layout) {
+        cells_.assign(record.cells.begin(), record.cells.end());
+        if (!layout.fromHeader && cells_.size() != kRowCells && cells_.size() != kRowCells + 1) {
+            cells_.resize(std::max(cells_.size(), kRowCells));
+            Insert(kRowCells, kRowNotUnderstood);
+            return SendAnswered(record);
         }
-        std::optional<SizeUnit> sizeUnit = ReadSizeUnit(cells_[kSizeUnitCell]);
-        if (!sizeUnit) {
-            return WriteUnsolved(line, kSizeUnitNotUnderstood);
+        auto cell = [&](Column column) {
+            std::size_t at = layout.at[column];
+            return at < record.cells.size() ? Trimmed(record.cells[at]) : std::string_view();
+        };
+        std::optional<SizeUnit> sizeUnit = ReadSizeUnit(cell(kSizeUnit));
+        std::optional<LengthUnit> lengthUnit = ReadLengthUnit(cell(kLengthUnit));
+        if (!sizeUnit || !lengthUnit) {
+            PutMessage(layout, sizeUnit ? kLengthUnitNotUnderstood : kSizeUnitNotUnderstood);
+            return SendAnswered(record);
         }
-        std::optional<LengthUnit> lengthUnit = ReadLengthUnit(cells_[kLengthUnitCell]);
-        if (!lengthUnit) {
-            return WriteUnsolved(line, kLengthUnitNotUnderstood);
-        }
-        PressAnswer answer = press_.Press({cells_[kSizeCell], cells_[kLengthCell],
-                                           cells_[kResistanceCell], *sizeUnit, *lengthUnit});
+        PressAnswer answer =
+            press_.Press({cell(kSize), cell(kLength), cell(kResistance), *sizeUnit, *lengthUnit});
         if (answer.kind != PressAnswer::Kind::Solved) {
-            return WriteUnsolved(line, answer.text);
+            PutMessage(layout, answer.text);
+            return SendAnswered(record);
         }
-        cells_[kFieldCells[static_cast<std::size_t>(answer.field)]] = answer.text;
-        out_.clear();
-        for (std::string_view cell : cells_) {
-            out_.append(cell).append("\t");
-        }
-        Send(line.end);
+        Put(layout.at[kFieldColumns[static_cast<std::size_t>(answer.field)]], answer.text);
+        PutMessage(layout, {});
+        Send(record);
         return true;
     }
 
   private:
-    // Splits the text at its tabs into cells_ and returns how many cells it has; cells beyond
-    // the fifth are counted, not kept.
-    std::size_t SplitCells(std::string_view text) {
-        std::size_t count = 0;
-        for (std::size_t start = 0;; ++count) {
-            std::size_t tab = text.find('\t', start);
-            if (count < kCellCount) {
-                cells_[count] = text.substr(start, tab - start);
-            }
-            if (tab == std::string_view::npos) {
-                return count + 1;
-            }
-            start = tab + 1;
+    void Put(std::size_t at, std::string_view text) {
+        if (at >= cells_.size()) {
+            cells_.resize(at + 1);
+        }
+        cells_[at] = text;
+    }
+
+    void Insert(std::size_t at, std::string_view text) {
+        if (at > cells_.size()) {
+            cells_.resize(at);
+        }
+        cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(at), text);
+    }
+
+    void PutMessage(const Layout& layout, std::string_view message) {
+        if (layout.insertMessage) {
+            Insert(layout.at[kMessage], message);
+        } else {
+            Put(layout.at[kMessage], message);
         }
     }
 
-    bool WriteUnsolved(const Line& line, std::string_view message) {
-        out_.assign(line.text).append("\t").append(message);
-        Send(line.end);
+    bool SendAnswered(const Record& record) {
+        Send(record);
         return false;
     }
 
-    // A row of another number of cells: up to its fifth cell, empty cells to make five,
-    // the message, then any further cells.
-    void WriteMisshapen(const Line& line, std::size_t cellCount) {
-        std::string_view fifth = cells_[std::min(cellCount, kCellCount) - 1];
-        auto headLength = static_cast<std::size_t>(fifth.data() + fifth.size() - line.text.data());
-        out_.assign(line.text.substr(0, headLength));
-        for (std::size_t missing = cellCount; missing < kCellCount; ++missing) {
-            out_.append("\t");
+    // Joins cells_ with the delimiter and writes them with the record's line end.
+    void Send(const Record& record) {
+        out_.clear();
+        for (std::size_t i = 0; i < cells_.size(); ++i) {
+            if (i > 0) {
+                out_.push_back(delimiter_);
+            }
+            if (NeedsQuotes(cells_[i], delimiter_)) {
+                AppendQuoted(cells_[i]);
+            } else {
+                out_.append(cells_[i]);
+            }
         }
-        out_.append("\t").append(kRowNotUnderstood).append(line.text.substr(headLength));
-        Send(line.end);
+        out_.append(record.end);
+        sink_.Write(out_);
+        if (answerAtOnce_) {
+            sink_.Flush();
+        }
     }
 
-    void Send(std::string_view end) {
-        out_.append(end);
-        results_.write(out_.data(), static_cast<std::streamsize>(out_.size()));
+    void AppendQuoted(std::string_view cell) {
+        out_.push_back('"');
+        for (char c : cell) {
+            out_.append(c == '"' ? 2 : 1, c);
+        }
+        out_.push_back('"');
     }
 
-    std::ostream& results_;
+    TextSink& sink_;
+    char delimiter_;
+    bool answerAtOnce_;
     CommandPress press_;
-    std::array<std::string_view, kCellCount> cells_;
+    std::vector<std::string_view> cells_;
     std::string out_;
 };
 
+void NoteUnsolved(ScheduleSummary& summary, std::uint64_t line) {
+    if (summary.unsolved < kLinesNamed) {
+        summary.unsolvedLines[summary.unsolved] = line;
+    }
+    ++summary.unsolved;
+}
+
 }  // namespace
 
-bool CheckSchedule(std::istream& rows, std::ostream& results, const NumberFormat& format) {
-    ScheduleWriter writer(results, format);
-    bool allSolved = true;
-    bool first = true;
-    std::string read;
-    while (std::getline(rows, read)) {
-        Line line = SplitLineEnd(read, !rows.eof());
-        if (first && IsHeader(line.text)) {
-            writer.WriteHeader(line);
+ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
+                              const ScheduleSettings& settings) {
+    TextSource source(in);
+    TextSink sink(out, source.ReadMark());
+    DelimitedReader reader(source);
+    bool tab = settings.tabWhenFirstLineHoldsOne && reader.FirstLineHoldsTab();
+    char delimiter = tab ? '\t' : settings.delimiter;
+    reader.SetDelimiter(delimiter);
+    ScheduleWriter writer(sink, delimiter, settings);
+    ScheduleSummary summary;
+    std::optional<Layout> layout;
+    reader.ReadAll([&](const Record& record) {
+        if (IsBlank(record)) {
+            writer.WriteAsRead(record);
+        } else if (!layout && IsHeader(record)) {
+            layout = LayoutOfHeader(record);
+            summary.missingHeading = MissingHeading(*layout);
+            if (!summary.missingHeading.empty()) {
+                return false;
+            }
+            writer.WriteHeader(record, *layout);
         } else {
-            allSolved = writer.WriteRow(line) && allSolved;
+            if (!layout) {
+                layout.emplace();
+            }
+            ++summary.rows;
+            if (!writer.WriteRow(record, *layout)) {
+                NoteUnsolved(summary, record.line);
+            }
         }
-        first = false;
+        return true;
+    });
+    sink.WriteBytes(source.StrayByte());
+    return summary;
+}
+
+std::string UnsolvedRowsText(const ScheduleSummary& summary) {
+    std::string text = std::to_string(summary.unsolved) + " of " + std::to_string(summary.rows) +
+                       (summary.rows == 1 ? " row" : " rows") + " not solved, at " +
+                       (summary.unsolved == 1 ? "line " : "lines ");
+    std::uint64_t named = std::min<std::uint64_t>(summary.unsolved, kLinesNamed);
+    for (std::size_t i = 0; i < named; ++i) {
+        bool lastNamed = i + 1 == named && named == summary.unsolved;
+        text.append(i == 0 ? "" : lastNamed ? " and " : ", ");
+        text.append(std::to_string(summary.unsolvedLines[i]));
     }
-    return allSolved;
+    if (summary.unsolved > named) {
+        text.append(" and ").append(std::to_string(summary.unsolved - named)).append(" more");
+    }
+    return text;
 }
 
 }  // namespace varnel::cli

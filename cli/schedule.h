@@ -1,11 +1,18 @@
-// A cable schedule: lines of tab-separated cells, each row a press of five cells: size, size
-// unit, length, length unit, resistance. Every line is written back, in order and with its
-// own line end (LF, CRLF or none on a last line), followed by a sixth cell: empty when the
-// row was solved, its blank cell then filled; otherwise the message that answered it.
+// A cable schedule as spreadsheets save it: delimited text (tab-separated or CSV, read as
+// delimited_reader.h says) in UTF-8 or UTF-16 (text_encoding.h). Each row is a press of its
+// size, size unit, length, length unit and resistance cells, found by the headings of a
+// header or, without one, in that order with a sixth cell for the message. Every line is
+// written back, in order, with its own line end and in the encoding it came in: a row with
+// its blank cell filled and an empty message cell, or as it came with the message that
+// answered it; every other cell as it was read, quoted only where its content needs it.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "numeric_text.h"
@@ -19,16 +26,41 @@ inline constexpr std::string_view kSizeUnitNotUnderstood =
 inline constexpr std::string_view kLengthUnitNotUnderstood =
     "THE LENGTH UNIT YOU ENTERED IS NOT UNDERSTOOD.";
 
-// The cell a header adds; a header is a first line that begins with "size" and a tab, in any
-// case.
+// The heading of the message column, which a header gains when it has none.
 inline constexpr std::string_view kMessageHeading = "message";
 
-// Presses every row read from `rows` and writes it back to `results`, one line for each line
-// read, holding one row's text at a time. A row of another number of cells is written back
-// with empty cells added up to five, or its further cells after the message, so that the
-// message always stands in the sixth cell. Returns true when every row was solved; a read
-// error leaves `rows` bad.
-// "10\t\t1000\t\t\n" is written back as "10\t\t1000\t\t0.999933931240995\t\n".
-bool CheckSchedule(std::istream& rows, std::ostream& results, const NumberFormat& format);
+struct ScheduleSettings {
+    NumberFormat numbers;
+    char delimiter = '\t';
+    bool tabWhenFirstLineHoldsOne = false;  // the delimiter is a tab if the first line has one
+    bool answerAtOnce = false;              // each line is flushed as soon as it is written
+};
+
+// How many unsolved rows a summary names by their line.
+inline constexpr std::size_t kLinesNamed = 10;
+
+// What a schedule held: its rows (blank lines and the header aside), the unsolved ones and
+// the lines where the first of them start; or, when its header has no column for one of
+// size, length and resistance, that heading, and nothing read after the header.
+struct ScheduleSummary {
+    std::uint64_t rows = 0;
+    std::uint64_t unsolved = 0;
+    std::array<std::uint64_t, kLinesNamed> unsolvedLines{};
+    std::string_view missingHeading;
+};
+
+// Presses every row read from `in` and writes every line back to `out`, holding one row at a
+// time. A header is the first line that is not blank (nothing but spaces and delimiters)
+// when one of its cells, trimmed and in any case, is "size", "length" or "resistance". A read
+// error leaves `in` bad.
+// "size,length,resistance,circuit\r\n10,1000,,\"pump 1, north\"\r\n" with the delimiter ','
+// is written back as "size,length,resistance,circuit,message\r\n10,1000,0.999933931240995,
+// \"pump 1, north\",\r\n".
+ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
+                              const ScheduleSettings& settings);
+
+// The unsolved rows in one line: "3 of 120 rows not solved, at lines 7, 19 and 88"; past
+// kLinesNamed, "... 9, 10 and 5 more".
+std::string UnsolvedRowsText(const ScheduleSummary& summary);
 
 }  // namespace varnel::cli

@@ -36,6 +36,7 @@ struct ControlRow {
     int tabIndex;                      // -1 for controls that are not in the tab order
     std::string_view accessibleName;   // empty: the control's own text names it
     std::string_view labelledBy = {};  // the label that names a text box to screen readers
+    std::string_view accessibleDescription = {};  // what screen readers add to the name
 };
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QIcon>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "accessible_unit_box.h"
 #include "contrast.h"
 #include "fault_report.h"
 #include "focus_mark_style.h"
@@ -85,9 +87,12 @@ QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
     return label;
 }
 
+// Only the CHANGE buttons write the unit boxes: a box showing a unit that the press does not
+// use would give a plainly wrong result on screen.
 QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
-    auto* textBox = new TextBox(ToQString(row.text), parent);
-    textBox->setReadOnly(row.kind == ControlKind::UnitBox);
+    auto writer =
+        row.kind == ControlKind::UnitBox ? TextBox::Writer::ProgramOnly : TextBox::Writer::Anyone;
+    auto* textBox = new TextBox(ToQString(row.text), writer, parent);
     UseOwnStyle(textBox, new FocusMarkStyle());
     return textBox;
 }
@@ -135,6 +140,7 @@ void PlaceControl(QWidget* control, const ControlRow& row) {
     if (!row.accessibleName.empty()) {
         control->setAccessibleName(ToQString(row.accessibleName));
     }
+    control->setAccessibleDescription(ToQString(row.accessibleDescription));
 }
 
 using BuiltControls = std::map<std::string_view, QWidget*>;
@@ -227,12 +233,12 @@ QIcon LoadIcon() {
 
 // Screen readers meet Form1 as a window named by its caption; a plain top-level widget would
 // otherwise be announced as a nameless filler. Its children are its labels, text boxes and
-// buttons. The cyan panels are left out: they only band the rows for the eye, and each row's
-// label already names the row, so a panel would be announced as a nameless frame or as the
-// label a second time.
+// buttons in reading order, top to bottom and row by row. The cyan panels are left out: they
+// only band the rows for the eye, and each row's label already names the row, so a panel
+// would be announced as a nameless frame or as the label a second time.
 class AccessibleForm1 : public QAccessibleWidget {
   public:
-    explicit AccessibleForm1(QWidget* form) : QAccessibleWidget(form, QAccessible::Window) {}
+    explicit AccessibleForm1(Form1* form) : QAccessibleWidget(form, QAccessible::Window) {}
 
     int childCount() const override { return static_cast<int>(Announced().size()); }
 
@@ -250,27 +256,38 @@ class AccessibleForm1 : public QAccessibleWidget {
     }
 
   private:
-    QList<QWidget*> Announced() const {
-        QList<QWidget*> announced;
-        for (QObject* child : widget()->children()) {
-            auto* control = qobject_cast<QWidget*>(child);
-            if (control != nullptr && !control->isWindow() &&
-                dynamic_cast<Panel*>(control) == nullptr) {
-                announced << control;
-            }
-        }
-        return announced;
+    const QList<QWidget*>& Announced() const {
+        return static_cast<const Form1*>(widget())->ReadingOrder();
     }
 };
 
 QAccessibleInterface* AccessibleInterfaceOf(const QString& className, QObject* object) {
-    if (className == QLatin1String(Form1::staticMetaObject.className()) && object->isWidgetType()) {
-        return new AccessibleForm1(static_cast<QWidget*>(object));
+    if (className == QLatin1String(Form1::staticMetaObject.className())) {
+        return new AccessibleForm1(static_cast<Form1*>(object));
+    }
+    if (className == QLatin1String(TextBox::staticMetaObject.className())) {
+        auto* box = static_cast<TextBox*>(object);
+        return box->writer() == TextBox::Writer::ProgramOnly ? new AccessibleUnitBox(box) : nullptr;
     }
     return nullptr;
 }
 
-void ExposeForm1AsWindow() {
+// The field that each "not understood" message asks the user to mend.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kFieldToMend{{
+    {kSizeNotUnderstood, WIRESIZE},
+    {kLengthNotUnderstood, WIRELENGTH},
+    {kResistanceNotUnderstood, RESISTANCE},
+}};
+
+bool IsEnter(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+void InstallAccessibleInterfaces() {
     static const bool installed = (QAccessible::installFactory(AccessibleInterfaceOf), true);
     Q_UNUSED(installed);
 }
@@ -284,7 +301,7 @@ Form1::Form1(std::span<const ControlRow> table, const QLocale& locale, QWidget* 
       numberFormat_(NumberFormatOf(locale)),
       presenter_([this](const QString& text) { ShowMessageBox(text); }),
       unitNames_(UnitNames(table)) {
-    ExposeForm1AsWindow();
+    InstallAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Varnel"));
     setWindowIcon(LoadIcon());
     // A window of fixed size: it can be minimised and closed but offers no maximise.
@@ -302,13 +319,20 @@ void Form1::setMessagePresenter(MessagePresenter presenter) {
     presenter_ = std::move(presenter);
 }
 
-// The desktop may change its colours or its font while the window is open.
+// The desktop may change its colours or its font while the window is open. The window has a
+// fixed size, so it undoes being maximised: Qt's own title bar on Wayland offers a maximise
+// button whatever the window's flags and sizes say, and some desktops maximise on a double
+// click.
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
         ShowTextReadably();
     } else if (event->type() == QEvent::FontChange) {
         FitUnitFaces();
+    } else if (event->type() == QEvent::WindowStateChange && isMaximized()) {
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); },
+            Qt::QueuedConnection);
     }
 }
 
@@ -319,6 +343,9 @@ void Form1::BuildControls(std::span<const ControlRow> table) {
         PlaceControl(control, row);
         built.emplace(row.name, control);
         KeepTint(row, control);
+        if (row.kind != ControlKind::Panel) {
+            readingOrder_ << control;
+        }
     }
     TakeControls(built);
     LabelTextBoxes(table, built);
@@ -344,12 +371,29 @@ void Form1::TakeControls(const BuiltControls& built) {
     command1_ = Require<QPushButton>(built, "Command1");
     command2_ = Require<QPushButton>(built, "Command2");
     command3_ = Require<QPushButton>(built, "Command3");
+    for (TextBox* field : {wireSize_, wireLength_, resistance_}) {
+        field->SetDecimalSeparator(ToQString(numberFormat_.decimal));
+    }
 }
 
+// Space presses a focused button, and so do Enter and the keypad's Enter; no button is the
+// default, so Enter in a text box presses nothing.
 void Form1::ConnectButtons() {
     connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(command3_, &QPushButton::clicked, this, &Form1::Command3_Click);
+    for (QPushButton* button : {command1_, command2_, command3_}) {
+        button->installEventFilter(this);
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button != nullptr && IsEnter(event)) {
+        button->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Text on the table's cyan and red keeps the system's text colour where that reads on it,
@@ -373,6 +417,7 @@ void Form1::FitUnitFaces() {
 }
 
 void Form1::Command1_Click() {
+    command1_->setAccessibleDescription(QString());
     try {
         Calculate(state_, *this, *this, numberFormat_);
     } catch (const ArithmeticFault& fault) {
@@ -409,10 +454,37 @@ std::string Form1::GetFieldText(std::string_view field) const {
 
 void Form1::SetFieldText(std::string_view field, const std::string& text) {
     Field(field)->ShowFromStart(QString::fromStdString(text));
+    if (field == WIRESIZE || field == WIRELENGTH || field == RESISTANCE) {
+        AnnounceResult(field);
+    }
 }
 
+// Screen readers speak a change of the description of the control that has the focus, which
+// after a press is CALCULATE; Qt 6.4 has no announcement of its own. The description holds
+// the result until the next press: "RESISTANCE 0.999933931240995 ohms".
+void Form1::AnnounceResult(std::string_view field) {
+    const std::array<std::pair<std::string_view, QString>, 3> units{{
+        {WIRESIZE, wireUnit_->text()},
+        {WIRELENGTH, lengthUnit_->text()},
+        {RESISTANCE, QStringLiteral("ohms")},
+    }};
+    auto unit = std::ranges::find(units, field, &std::pair<std::string_view, QString>::first);
+    TextBox* box = Field(field);
+    command1_->setAccessibleDescription(
+        QStringList{box->accessibleName(), box->text().trimmed(), unit->second}.join(u' '));
+}
+
+// After a message that an input is not understood, the focus goes to that input's field with
+// its text selected; after any other message it stays where it was.
 void Form1::ShowMessage(const std::string& text) {
     presenter_(QString::fromStdString(text));
+    auto mend = std::ranges::find(kFieldToMend, text,
+                                  &std::pair<std::string_view, std::string_view>::first);
+    if (mend != kFieldToMend.end()) {
+        TextBox* field = Field(mend->second);
+        field->setFocus(Qt::OtherFocusReason);
+        field->SelectAllFromStart();
+    }
 }
 
 void Form1::ShowMessageBox(const QString& text) {

@@ -6,7 +6,9 @@
 // only way to the user: it is the FieldAccess (the five text boxes, by their control names)
 // and the MessageSink (a replaceable presenter, a modal box by default). Each button runs one
 // core operation: CALCULATE runs Calculate, the two CHANGE buttons step the units. No logic
-// of the calculation lives here.
+// of the calculation lives here. Enter presses a focused button; after a message that an input
+// is not understood, the focus goes to that input's field; a result written by a press is
+// announced to screen readers through CALCULATE's accessible description.
 #pragma once
 
 #include <QColor>
@@ -55,8 +57,12 @@ class Form1 : public QWidget, private FieldAccess, private MessageSink {
     // modal box over this window captioned "VARNEL" with one OK button.
     void setMessagePresenter(MessagePresenter presenter);
 
+    // The labels, text boxes and buttons in the order screen readers meet them: the table's.
+    const QList<QWidget*>& ReadingOrder() const { return readingOrder_; }
+
   protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // A control whose text stands on one of the table's fixed colours.
@@ -73,6 +79,7 @@ class Form1 : public QWidget, private FieldAccess, private MessageSink {
     void ConnectButtons();
     void ShowTextReadably();
     void FitUnitFaces();
+    void AnnounceResult(std::string_view field);
 
     // The handlers keep their names Command1_Click to Command3_Click as the buttons keep
     // theirs.
@@ -101,6 +108,7 @@ class Form1 : public QWidget, private FieldAccess, private MessageSink {
     QPushButton* command3_ = nullptr;
 
     std::vector<TintedText> tintedTexts_;
+    QList<QWidget*> readingOrder_;
     QStringList unitNames_;
 };
 

@@ -1,8 +1,10 @@
 #include "text_box.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -18,10 +20,6 @@ namespace {
 // 1-pixel caret no longer fit between them.
 constexpr int kSideRoom = 2;
 constexpr int kCaretWidth = 1;
-
-// Face sizes are tried downwards in quarter points, down to 6 points at the least.
-constexpr double kSizeStep = 0.25;
-constexpr double kSmallestSize = 6.0;
 
 // QLineEdit keeps an undo record of every character an edit inserts or removes, for as long
 // as the box lives: a paste of 40,000 characters and its deletion keep over a megabyte. A box
@@ -51,21 +49,79 @@ class FirstLineOfInsertion : public QValidator {
     }
 };
 
+// Puts back the text that the program wrote. Read-only already refuses typing, pasting and
+// dropping; this undoes the writes that reach QLineEdit past it, such as an assistive
+// technology setting the text.
+class ProgramTextOnly : public QValidator {
+  public:
+    ProgramTextOnly(const QString& programText, QObject* parent)
+        : QValidator(parent), programText_(programText) {}
+
+    State validate(QString& text, int& caret) const override {
+        text = programText_;
+        caret = std::min(caret, static_cast<int>(text.size()));
+        return Acceptable;
+    }
+
+  private:
+    const QString& programText_;
+};
+
+// How far a glyph with this bearing stands out beyond its advance.
+int Overhang(int bearing) {
+    return std::max(0, -bearing);
+}
+
+bool EnteredByKeyboard(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
+}
+
 }  // namespace
 
-TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(parent) {
+TextBox::TextBox(const QString& text, Writer writer, QWidget* parent)
+    : QLineEdit(parent), writer_(writer), shown_(text) {
     // No length limit: QLineEdit's own stops at 32767 characters.
     setMaxLength(std::numeric_limits<int>::max());
-    setValidator(new FirstLineOfInsertion(this));
-    connect(this, &QLineEdit::textChanged, this, &TextBox::OfferWholeTextAsToolTip);
+    if (writer == Writer::ProgramOnly) {
+        setReadOnly(true);
+        setValidator(new ProgramTextOnly(shown_, this));
+    } else {
+        setValidator(new FirstLineOfInsertion(this));
+    }
+    connect(this, &QLineEdit::textChanged, this, &TextBox::TextOrRoomChanged);
     connect(this, &QLineEdit::textEdited, this, &TextBox::CountEdit);
     ShowFromStart(text);
 }
 
+void TextBox::SetDecimalSeparator(const QString& separator) {
+    decimalSeparator_ = separator;
+    TextOrRoomChanged();
+}
+
 void TextBox::ShowFromStart(const QString& text) {
+    shown_ = text;
     setText(text);
     setCursorPosition(0);
     lengthBefore_ = text.size();
+}
+
+void TextBox::SelectAllFromStart() {
+    int length = static_cast<int>(text().size());
+    setSelection(length, -length);
+}
+
+PaintedText TextBox::Painted() const {
+    if (!painted_) {
+        auto width = [this](const QString& text, double pointSize) {
+            QFont face = font();
+            face.setPointSizeF(pointSize);
+            return PaintedWidth(text, face);
+        };
+        painted_ =
+            PaintedIn(text(), decimalSeparator_, TextRoom(), QFontInfo(font()).pointSizeF(), width);
+    }
+    return *painted_;
 }
 
 void TextBox::FitFaceTo(const QStringList& texts, const QFont& face) {
@@ -77,10 +133,11 @@ void TextBox::FitFaceTo(const QStringList& texts, const QFont& face) {
     if (widest > room) {
         // Widths grow almost in proportion to the size: start at the size at which the widest
         // text would just fit, and step down while hinting makes it wider than that.
-        size = std::max(kSmallestSize, std::floor(size * room / widest / kSizeStep) * kSizeStep);
+        size = std::max(kSmallestFaceSize,
+                        std::floor(size * room / widest / kFaceSizeStep) * kFaceSizeStep);
         fitted.setPointSizeF(size);
-        while (WidestNeed(texts, fitted) > room && size - kSizeStep >= kSmallestSize) {
-            size -= kSizeStep;
+        while (WidestNeed(texts, fitted) > room && size - kFaceSizeStep >= kSmallestFaceSize) {
+            size -= kFaceSizeStep;
             fitted.setPointSizeF(size);
         }
     }
@@ -90,13 +147,53 @@ void TextBox::FitFaceTo(const QStringList& texts, const QFont& face) {
 void TextBox::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        OfferWholeTextAsToolTip();
+        TextOrRoomChanged();
     }
 }
 
 void TextBox::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
-    OfferWholeTextAsToolTip();
+    TextOrRoomChanged();
+}
+
+// Tab, Shift+Tab and shortcuts select the whole text; the caret goes to its start.
+void TextBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (EnteredByKeyboard(event->reason()) && selectionLength() == text().size()) {
+        SelectAllFromStart();
+    }
+}
+
+// With the focus, the box shows its real text for editing; without it, what Painted() says.
+void TextBox::paintEvent(QPaintEvent* event) {
+    if (hasFocus()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    PaintedText painted = Painted();
+    if (painted.text == text() && painted.pointSize == QFontInfo(font()).pointSizeF()) {
+        QLineEdit::paintEvent(event);
+    } else {
+        PaintCut(painted);
+    }
+}
+
+// Paints the box's frame and face as the style does, and the cut text, left-aligned and
+// centred in height, where QLineEdit puts its text.
+void TextBox::PaintCut(const PaintedText& painted) {
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    QFont face = font();
+    face.setPointSizeF(painted.pointSize);
+    painter.setFont(face);
+    painter.setPen(panel.palette.color(QPalette::Text));
+    int leftOverhang = painted.text.isEmpty()
+                           ? 0
+                           : Overhang(QFontMetrics(face, this).leftBearing(painted.text.front()));
+    painter.drawText(TextRect().adjusted(leftOverhang, 0, 0, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, painted.text);
 }
 
 // The width a box needs to show `text` in `face` without scrolling: the text's advance, the
@@ -107,6 +204,17 @@ int TextBox::NeededWidth(const QString& text, const QFont& face) const {
     return metrics.horizontalAdvance(text) + bearings + kCaretWidth;
 }
 
+// The width that `text` takes when painted in `face`: its advance, and the parts of its first
+// and last glyphs that stand out beyond it.
+int TextBox::PaintedWidth(const QString& text, const QFont& face) const {
+    if (text.isEmpty()) {
+        return 0;
+    }
+    QFontMetrics metrics(face, this);
+    return metrics.horizontalAdvance(text) + Overhang(metrics.leftBearing(text.front())) +
+           Overhang(metrics.rightBearing(text.back()));
+}
+
 int TextBox::WidestNeed(const QStringList& texts, const QFont& face) const {
     int widest = 0;
     for (const QString& text : texts) {
@@ -115,17 +223,24 @@ int TextBox::WidestNeed(const QStringList& texts, const QFont& face) const {
     return widest;
 }
 
-// The width the text may take: the contents rectangle that the style leaves inside the
-// frame, less the text margins and the room on each side.
-int TextBox::TextRoom() const {
+// Where the text may stand: the contents rectangle that the style leaves inside the frame,
+// less the text margins and the room on each side.
+QRect TextBox::TextRect() const {
     QStyleOptionFrame option;
     initStyleOption(&option);
     QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-    return contents.marginsRemoved(textMargins()).width() - 2 * kSideRoom;
+    return contents.marginsRemoved(textMargins()).adjusted(kSideRoom, 0, -kSideRoom, 0);
 }
 
-void TextBox::OfferWholeTextAsToolTip() {
-    setToolTip(NeededWidth(text(), font()) <= TextRoom() ? QString() : text());
+int TextBox::TextRoom() const {
+    return TextRect().width();
+}
+
+// The whole text is offered as the tooltip while it is wider than the box, and what is
+// painted is worked out again.
+void TextBox::TextOrRoomChanged() {
+    painted_.reset();
+    setToolTip(PaintedWidth(text(), font()) <= TextRoom() ? QString() : text());
 }
 
 // Counts what the user's edits changed; once they have changed more characters than the

@@ -15,7 +15,8 @@ namespace {
 using namespace testing;
 
 // A command in one line: "press 'SIZE' 'LENGTH' 'RESISTANCE' SIZEUNIT LENGTHUNIT DG",
-// "batch 'FILE' DG" (D and G the separators), "help", "version" or "error: WHAT".
+// "batch 'FILE' F C DG" (F the format, C the delimiter, - where not given; D and G the
+// separators), "help", "version" or "error: WHAT".
 std::string Describe(const Command& command) {
     if (const auto* error = std::get_if<UsageError>(&command)) {
         return "error: " + error->what;
@@ -27,7 +28,9 @@ std::string Describe(const Command& command) {
     const PressInput& press = options.press;
     std::ostringstream text;
     if (options.batch) {
-        text << "batch '" << options.file << "'";
+        text << "batch '" << options.file << "' "
+             << (options.scheduleFormat ? char('0' + int(*options.scheduleFormat)) : '-') << ' '
+             << options.delimiter.value_or('-');
     } else {
         text << "press '" << press.size << "' '" << press.length << "' '" << press.resistance
              << "' " << static_cast<int>(press.sizeUnit) << ' '
@@ -60,20 +63,31 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"EmptyUnitIsTheDefault", {"--size-unit=", "--length-unit", ""}, "press '' '' '' 0 0 .,"},
         CommandLineCase{"LocaleByName", {"--locale", "de_DE.UTF-8"}, "press '' '' '' 0 0 ,."},
         CommandLineCase{"LocaleCInAnyCase", {"--locale=c"}, "press '' '' '' 0 0 .,"},
-        CommandLineCase{"BatchFromStandardInput", {"--batch"}, "batch '' .,"},
-        CommandLineCase{"BatchFileBeforeTheOption", {"schedule.tsv", "--batch"}, "batch 'schedule.tsv' .,"},
-        CommandLineCase{"DoubleDashEndsTheOptions", {"--batch", "--", "--size"}, "batch '--size' .,"},
-        CommandLineCase{"DashIsAnOperand", {"--batch", "-"}, "batch '-' .,"},
-        CommandLineCase{"FirstOfHelpAndVersionWins", {"--version", "--help", "--sise"}, "version"},
+        CommandLineCase{"BatchFromStandardInput", {"--batch"}, "batch '' - - .,"},
+        CommandLineCase{"BatchFileBeforeTheOption", {"schedule.tsv", "--batch"}, "batch 'schedule.tsv' - - .,"},
+        CommandLineCase{"BatchFileAfterEquals", {"--batch=schedule.csv", "--format", "csv", "--delimiter=;"}, "batch 'schedule.csv' 1 ; .,"},
+        CommandLineCase{"DoubleDashEndsTheOptions", {"--batch", "--", "--size"}, "batch '--size' - - .,"},
+        CommandLineCase{"DashIsAnOperand", {"--batch", "-"}, "batch '-' - - .,"},
+        CommandLineCase{"UnambiguousAbbreviation", {"--res", "3", "--length-u=m"}, "press '' '' '3' 0 1 .,"},
+        CommandLineCase{"AmbiguousAbbreviation", {"--len=2"}, "error: option '--len=2' is ambiguous"},
+        CommandLineCase{"FirstOfHelpAndVersionWins", {"--version", "-h", "--sise"}, "version"},
         CommandLineCase{"ErrorBeforeHelpWins", {"--sise", "--help"}, "error: unrecognized option '--sise'"},
-        CommandLineCase{"HelpBeforeLaterChecks", {"--batch", "--size", "1", "--help"}, "help"},
-        CommandLineCase{"FlagWithAValue", {"--batch=yes"}, "error: option '--batch' doesn't allow an argument"},
-        CommandLineCase{"NoAbbreviations", {"--len", "3"}, "error: unrecognized option '--len'"},
-        CommandLineCase{"ShortOptionsUnknown", {"-h"}, "error: unrecognized option '-h'"},
+        CommandLineCase{"HelpBeforeLaterChecks", {"--batch", "--size", "1", "-h"}, "help"},
+        CommandLineCase{"FlagWithAValue", {"--version=1"}, "error: option '--version' doesn't allow an argument"},
+        CommandLineCase{"UnknownShortOption", {"-x"}, "error: invalid option -- 'x'"},
+        CommandLineCase{"MissingValue", {"--size", "1", "--resist"}, "error: option '--resistance' requires an argument"},
         CommandLineCase{"UnknownSizeUnit", {"--size-unit", "mm"}, "error: unknown size unit 'mm' (one of awg, cmil, sqin, sqmil, kcmil, mcm, mm2)"},
         CommandLineCase{"EmptyLocaleName", {"--locale="}, "error: unknown locale ''"},
+        CommandLineCase{"EmptyBatchFileAfterEquals", {"--batch="}, "error: empty FILE name for '--batch' ('-' is standard input)"},
+        CommandLineCase{"EmptyBatchFileOperand", {"--batch", ""}, "error: empty FILE name for '--batch' ('-' is standard input)"},
         CommandLineCase{"TwoFiles", {"--batch", "a", "b"}, "error: unexpected argument 'b'"},
-        CommandLineCase{"UnitWithBatch", {"--length-unit", "m", "--batch"}, "error: option '--length-unit' cannot go with '--batch': the rows give it"}),
+        CommandLineCase{"FileTwice", {"--batch=a", "b"}, "error: unexpected argument 'b'"},
+        CommandLineCase{"UnitWithBatch", {"--length-unit", "m", "--batch"}, "error: option '--length-unit' cannot go with '--batch': the rows give it"},
+        CommandLineCase{"FormatWithoutBatch", {"--format=tsv"}, "error: option '--format' needs '--batch'"},
+        CommandLineCase{"UnknownFormat", {"--batch", "--format", "xls"}, "error: unknown format 'xls' (one of tsv, csv)"},
+        CommandLineCase{"DelimiterOfTwo", {"--batch", "--delimiter", ";;"}, "error: invalid delimiter ';;' (one character, not a quote or a line break)"},
+        CommandLineCase{"DelimiterQuote", {"--batch", "--delimiter", "\""}, "error: invalid delimiter '\"' (one character, not a quote or a line break)"},
+        CommandLineCase{"DelimiterWithTsv", {"--batch", "--delimiter", ",", "--format", "tsv"}, "error: option '--delimiter' cannot go with '--format=tsv'"}),
     CaseName());
 // clang-format on
 

@@ -229,19 +229,29 @@ Event SoakDriver::Act(const Snapshot& before) {
     return (this->*kActions[choose(random_)].second)(before);
 }
 
-Event SoakDriver::PressCalculate(const Snapshot&) {
+Event SoakDriver::PressCalculate(const Snapshot& before) {
     QTest::mouseClick(calculate_, Qt::LeftButton);
-    ++figures_.presses;
-    return {"press CALCULATE", std::nullopt};
+    return Pressed(calculate_, before, "press CALCULATE");
 }
 
 Event SoakDriver::StepUnit(const Snapshot& before) {
-    UnitStepper& stepper = steppers_[Pick(steppers_.size())];
+    QPushButton* button = steppers_[Pick(steppers_.size())].button;
+    QTest::mouseClick(button, Qt::LeftButton);
+    return Pressed(button, before, "press " + Name(button));
+}
+
+// What a press of `button` must have done: CALCULATE is judged as a press, a CHANGE button
+// shows its next unit.
+Event SoakDriver::Pressed(QPushButton* button, const Snapshot& before, std::string what) {
+    if (button == calculate_) {
+        ++figures_.presses;
+        return {std::move(what), std::nullopt};
+    }
+    UnitStepper& stepper = *std::ranges::find(steppers_, button, &UnitStepper::button);
     stepper.shown = (stepper.shown + 1) % stepper.names.size();
     Snapshot expected = before;
     expected.texts[stepper.box] = stepper.names[stepper.shown];
-    QTest::mouseClick(stepper.button, Qt::LeftButton);
-    return {"press " + Name(stepper.button), expected};
+    return {std::move(what), expected};
 }
 
 Event SoakDriver::ClickIntoBox(const Snapshot& before) {
@@ -262,7 +272,10 @@ Event SoakDriver::PressKey(const Snapshot& before) {
     Qt::Key key = kKeys[Pick(kKeys.size())];
     QWidget* focus = QApplication::focusWidget();
     QTest::keyClick(focus, key);
-    return {"press " + QKeySequence(key).toString().toStdString() + " in " + Name(focus), before};
+    std::string what = "press " + QKeySequence(key).toString().toStdString() + " in " + Name(focus);
+    auto* button = qobject_cast<QPushButton*>(focus);
+    bool presses = button != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter);
+    return presses ? Pressed(button, before, what) : Event{what, before};
 }
 
 Event SoakDriver::TypeText(const Snapshot& before) {

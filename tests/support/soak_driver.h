@@ -84,6 +84,7 @@ class SoakDriver {
     Event TypeText(const Snapshot& before);
     Event PasteText(const Snapshot& before);
     Event ClearBox(const Snapshot& before);
+    Event Pressed(QPushButton* button, const Snapshot& before, std::string what);
 
     std::optional<std::string> Judge(const Event& event, const Snapshot& before,
                                      const Snapshot& after);

@@ -1,7 +1,8 @@
 """Finds each control of the running program by its accessible name, checks that each text box
-is labelled by its row label and that no nameless panel is left in the window, presses
-CALCULATE through the accessibility bus and checks the result, its announcement and a message
-box, as a screen-reader user would meet them."""
+is labelled by its row label, that no nameless panel is left in the window and that the unit
+boxes cannot be written, presses CALCULATE through the accessibility bus and checks the
+result, its announcement on the focused CALCULATE and a message box, as a screen-reader user
+would meet them."""
 
 import subprocess
 import sys
@@ -98,6 +99,38 @@ def check_containers(window):
           ", ".join(f"{node.getRoleName()} {node.name!r}" for node in containers) or "none")
 
 
+def check_unit_boxes(controls):
+    """Each unit box is read-only and not editable, and a write through the bus leaves it."""
+    for name, shown in (("WIRE SIZE UNITS", "Guage (AWG - U.S.)"), ("LENGTH UNITS", "FEET")):
+        box = controls[name]
+        states = box.getState()
+        if not states.contains(pyatspi.STATE_READ_ONLY) or states.contains(pyatspi.STATE_EDITABLE):
+            sys.exit(f"FAIL: {name!r} is not reported read-only and not editable")
+        try:
+            written = box.queryEditableText().setTextContents("SQUARE MILLIMETERS")
+        except NotImplementedError:
+            written = "refused: no EditableText interface"
+        if text_of(box) != shown:
+            sys.exit(f"FAIL: setTextContents changed {name!r} to {text_of(box)!r}")
+        print(f"unit box {name!r}: read-only, not editable; setTextContents {written}, "
+              f"still {shown!r}")
+
+
+class DescriptionChanges:
+    """The descriptions announced on the bus, with the name of their source. Qt sends the
+    event with the source itself as its detail, so the text is read from the source as it
+    arrives, as a screen reader reads it."""
+
+    def __init__(self):
+        self.heard = []
+        pyatspi.Registry.registerEventListener(
+            self.hear, "object:property-change:accessible-description")
+
+    def hear(self, event):
+        if event.source is not None and event.source.description:
+            self.heard.append((event.source.name, event.source.description))
+
+
 class TextInsertions:
     """The texts inserted into each text box, by its accessible name, as announced on the bus."""
 
@@ -112,6 +145,7 @@ class TextInsertions:
 
 def main(program):
     insertions = TextInsertions()
+    descriptions = DescriptionChanges()
     process = subprocess.Popen([program])
     try:
         app = wait_for("the program on the accessibility bus", lambda: application("varnel"))
@@ -125,9 +159,13 @@ def main(program):
         print("found by name:", ", ".join(CONTROLS))
         check_labels(controls)
         check_containers(window)
+        check_unit_boxes(controls)
 
         controls["WIRE SIZE"].queryEditableText().setTextContents("10")
         controls["LENGTH"].queryEditableText().setTextContents("1000")
+        # CALCULATE takes the focus as a click gives it; the window itself is active only
+        # where a window manager or a seat activates it, which these headless displays lack.
+        controls["CALCULATE"].queryComponent().grabFocus()
         press(controls["CALCULATE"])
         expected = " 0.999933931240995"
         result = wait_for("the resistance",
@@ -138,6 +176,11 @@ def main(program):
         wait_for("the announcement of the result",
                  lambda: expected in insertions.texts.get("RESISTANCE", []) or None)
         print("announced: object:text-changed:insert", repr(expected), "on RESISTANCE")
+        spoken = "RESISTANCE 0.999933931240995 ohms"
+        wait_for("the result in CALCULATE's description",
+                 lambda: ("CALCULATE", spoken) in descriptions.heard or None)
+        print("announced: object:property-change:accessible-description", repr(spoken),
+              "on CALCULATE")
 
         press(controls["CALCULATE"])
         alert = wait_for("the message box",

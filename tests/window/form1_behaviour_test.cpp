@@ -11,6 +11,7 @@
 
 #include "application_identity.h"
 #include "form1_harness.h"
+#include "text_box.h"
 
 namespace varnel::window {
 namespace {
@@ -27,6 +28,8 @@ TEST_F(Presses, CalculateWritesTheBlankField) {
     EXPECT_EQ(Text("WIRESIZE"), "10");
     EXPECT_EQ(Text("WIRELENGTH"), "1000");
     EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), Control("Command1")) << "the result is announced there";
+    EXPECT_EQ(Control("Command1")->accessibleDescription(), "RESISTANCE 0.999933931240995 ohms");
 }
 
 TEST_F(Presses, ChangeButtonsStepTheUnitsUsedByTheNextPress) {
@@ -70,6 +73,7 @@ struct MessageCase : NamedCase {
     const char* length;
     const char* resistance;
     const char* message;
+    const char* focus;  // where the focus is once the message is dismissed
 };
 
 class PressMessages : public Form1Harness, public ::testing::WithParamInterface<MessageCase> {};
@@ -83,17 +87,24 @@ TEST_P(PressMessages, ReachTheMessageSeamWithTheirExactText) {
     EXPECT_EQ(Text("WIRESIZE"), GetParam().wireSize);
     EXPECT_EQ(Text("WIRELENGTH"), GetParam().length);
     EXPECT_EQ(Text("RESISTANCE"), GetParam().resistance);
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_EQ(focus->objectName(), GetParam().focus);
+    if (auto* field = qobject_cast<QLineEdit*>(focus)) {
+        EXPECT_EQ(field->selectedText(), field->text());
+    }
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Presses, PressMessages,
     ::testing::Values(
-        MessageCase{"AllBlank", "", "", "", "You have to fill in two of the fields!"},
-        MessageCase{"NoneBlank", "10", "1000", "1", "You have to leave one of the fields blank!"},
-        MessageCase{"SizeNotUnderstood", "1/O", "1000", "", "THE WIRESIZE YOU ENTERED IS NOT UNDERSTOOD."},
-        MessageCase{"VanishingGaugeFaults", "500", "1", "", "THE CALCULATION FAILED: DIVISION BY ZERO."},
-        MessageCase{"TooLargeForSingleFaults", "", "1", "1e-41", "THE CALCULATION FAILED: OVERFLOW."}),
+        MessageCase{"AllBlank", "", "", "", "You have to fill in two of the fields!", "Command1"},
+        MessageCase{"NoneBlank", "10", "1000", "1", "You have to leave one of the fields blank!", "Command1"},
+        MessageCase{"SizeNotUnderstood", "1/O", "1000", "", "THE WIRESIZE YOU ENTERED IS NOT UNDERSTOOD.", "WIRESIZE"},
+        MessageCase{"LengthNotUnderstood", "10", "ten", "", "THE WIRELENGTH YOU ENTERED IS NOT UNDERSTOOD.", "WIRELENGTH"},
+        MessageCase{"ResistanceNotUnderstood", "10", "", "-1", "THE RESISTANCE YOU ENTERED IS NOT UNDERSTOOD.", "RESISTANCE"},
+        MessageCase{"VanishingGaugeFaults", "500", "1", "", "THE CALCULATION FAILED: DIVISION BY ZERO.", "Command1"},
+        MessageCase{"TooLargeForSingleFaults", "", "1", "1e-41", "THE CALCULATION FAILED: OVERFLOW.", "Command1"}),
     CaseName());
 // clang-format on
 
@@ -111,12 +122,14 @@ TEST_F(Presses, WindowGoesOnAfterAFault) {
 
 struct ResultCase : NamedCase {
     int sizeUnitSteps;
+    int lengthUnitSteps;
     const char* wireSize;
     const char* length;
     const char* resistance;
     const char* field;
     const char* result;
     bool shownWhole;
+    const char* paintedEnd;  // how the text painted without the focus ends
 };
 
 class Results : public Form1Harness, public ::testing::WithParamInterface<ResultCase> {};
@@ -125,6 +138,9 @@ TEST_P(Results, ShowFromTheirStartAndWholeInTheToolTipWhenWiderThanTheBox) {
     for (int step = 0; step < GetParam().sizeUnitSteps; ++step) {
         Click("Command2");
     }
+    for (int step = 0; step < GetParam().lengthUnitSteps; ++step) {
+        Click("Command3");
+    }
     Type("WIRESIZE", GetParam().wireSize);
     Type("WIRELENGTH", GetParam().length);
     Type("RESISTANCE", GetParam().resistance);
@@ -132,6 +148,10 @@ TEST_P(Results, ShowFromTheirStartAndWholeInTheToolTipWhenWiderThanTheBox) {
     QLineEdit* box = Field(GetParam().field);
     ASSERT_EQ(box->text(), GetParam().result);
     EXPECT_EQ(box->cursorPosition(), 0);
+    QString painted = qobject_cast<TextBox*>(box)->Painted().text;
+    EXPECT_TRUE(painted.endsWith(QString::fromUtf8(GetParam().paintedEnd)))
+        << painted.toStdString();
+    EXPECT_EQ(painted.contains(kEllipsis), !GetParam().shownWhole);
     EXPECT_EQ(ShowsWhole(box), GetParam().shownWhole);
     EXPECT_EQ(box->toolTip(), GetParam().shownWhole ? QString() : box->text());
 }
@@ -140,10 +160,12 @@ TEST_P(Results, ShowFromTheirStartAndWholeInTheToolTipWhenWiderThanTheBox) {
 INSTANTIATE_TEST_SUITE_P(
     SolvePaths, Results,
     ::testing::Values(
-        ResultCase{"Resistance", 0, "10", "1000", "", "RESISTANCE", " 0.999933931240995", true},
-        ResultCase{"LengthInFeet", 0, "10", "", "1", "WIRELENGTH", " 1000.066", true},
-        ResultCase{"WireSizeInAwg", 0, "", "1000", "1", "WIRESIZE", " 10.0015539455252", false},
-        ResultCase{"WireSizeInCircularMils", 1, "", "1000", "1", "WIRESIZE", " 10379.9253759384", false}),
+        ResultCase{"Resistance", 0, 0, "10", "1000", "", "RESISTANCE", " 0.999933931240995", true, "995"},
+        ResultCase{"LengthInFeet", 0, 0, "10", "", "1", "WIRELENGTH", " 1000.066", true, "066"},
+        ResultCase{"WireSizeInAwg", 0, 0, "", "1000", "1", "WIRESIZE", " 10.0015539455252", false, "…"},
+        ResultCase{"WireSizeInCircularMils", 1, 0, "", "1000", "1", "WIRESIZE", " 10379.9253759384", false, "…"},
+        ResultCase{"WireSizeInSquareInches", 2, 0, "", "1000", "1000", "WIRESIZE", " 8.15247859090051E-06", false, "…E-06"},
+        ResultCase{"LengthInInches", 0, 2, "4/0", "", "50", "WIRELENGTH", " 1.197236E+07", false, "…E+07"}),
     CaseName());
 // clang-format on
 
@@ -221,6 +243,67 @@ TEST_F(Keyboard, FocusStartsInTheWireSizeAndTabsInTableOrder) {
                                   "LENGTHUNIT", "Command2", "Command3", "WIRESIZE"}));
 }
 
+struct EntryCase : NamedCase {
+    const char* from;
+    Qt::Key key;
+    const char* into;
+};
+
+class KeyboardEntry : public Form1Harness, public ::testing::WithParamInterface<EntryCase> {};
+
+TEST_P(KeyboardEntry, SelectsAllWithTheCaretAtTheStart) {
+    for (const char* field : {"WIRESIZE", "WIRELENGTH", "RESISTANCE"}) {
+        Field(field)->setText(QStringLiteral(" 8.15247859090051E-06"));
+    }
+    Control(GetParam().from)->setFocus();
+    QTest::keyClick(Control(GetParam().from), GetParam().key);
+    QLineEdit* box = Field(GetParam().into);
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    EXPECT_EQ(box->cursorPosition(), 0);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), box->text());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Keyboard, KeyboardEntry,
+    ::testing::Values(
+        EntryCase{"TabIntoLength", "WIRESIZE", Qt::Key_Tab, "WIRELENGTH"},
+        EntryCase{"ShiftTabFromCalculate", "Command1", Qt::Key_Backtab, "RESISTANCE"},
+        EntryCase{"TabRoundToWireSize", "Command3", Qt::Key_Tab, "WIRESIZE"},
+        EntryCase{"ShiftTabIntoAUnitBox", "Command2", Qt::Key_Backtab, "LENGTHUNIT"}),
+    CaseName());
+// clang-format on
+
+struct EnterCase : NamedCase {
+    const char* button;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* box;
+    const char* text;
+};
+
+class EnterOnButtons : public Form1Harness, public ::testing::WithParamInterface<EnterCase> {};
+
+TEST_P(EnterOnButtons, PressTheFocusedButton) {
+    Type("WIRESIZE", "10");
+    Type("WIRELENGTH", "1000");
+    Control(GetParam().button)->setFocus();
+    QTest::keyClick(Control(GetParam().button), GetParam().key, GetParam().modifiers);
+    EXPECT_EQ(Text(GetParam().box), GetParam().text);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Keyboard, EnterOnButtons,
+    ::testing::Values(
+        EnterCase{"ReturnOnCalculate", "Command1", Qt::Key_Return, Qt::NoModifier, "RESISTANCE", " 0.999933931240995"},
+        EnterCase{"KeypadEnterOnCalculate", "Command1", Qt::Key_Enter, Qt::KeypadModifier, "RESISTANCE", " 0.999933931240995"},
+        EnterCase{"ReturnOnWireSizeChange", "Command2", Qt::Key_Return, Qt::NoModifier, "WIREUNIT", "CIRCULAR MILS"},
+        EnterCase{"KeypadEnterOnLengthChange", "Command3", Qt::Key_Enter, Qt::KeypadModifier, "LENGTHUNIT", "METERS"}),
+    CaseName());
+// clang-format on
+
 TEST_F(Keyboard, EnterAndEscapePressNothing) {
     Type("WIRESIZE", "10");
     Type("WIRELENGTH", "1000");
@@ -233,6 +316,19 @@ TEST_F(Keyboard, EnterAndEscapePressNothing) {
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(Text("RESISTANCE"), "");
     EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(Keyboard, UnitBoxesRefuseWritesThroughTheAccessibilityInterface) {
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Field("WIREUNIT"));
+    EXPECT_EQ(box->editableTextInterface(), nullptr);
+    EXPECT_TRUE(box->state().readOnly && !box->state().editable);
+    box->setText(QAccessible::Value, QStringLiteral("SQUARE MILLIMETERS"));
+    Field("WIREUNIT")->insert(QStringLiteral("SQUARE MILLIMETERS"));
+    EXPECT_EQ(Text("WIREUNIT"), "Guage (AWG - U.S.)");
+    box->textInterface()->setSelection(0, 0, 5);
+    EXPECT_EQ(Field("WIREUNIT")->selectedText(), "Guage");
+    Click("Command2");
+    EXPECT_EQ(box->text(QAccessible::Value), "CIRCULAR MILS");
 }
 
 TEST_F(Keyboard, UnitBoxesIgnoreTypingButCanBeCopied) {
@@ -274,6 +370,20 @@ TEST_P(AccessibleNames, NameAndLabelEachControlByItsRow) {
     auto labels = accessible->relations(QAccessible::Label);
     QObject* label = labels.isEmpty() ? nullptr : labels.front().first->object();
     EXPECT_EQ(label, GetParam().labelledBy ? Control(GetParam().labelledBy) : nullptr);
+}
+
+TEST_F(Form1Harness, ScreenReadersMeetTheControlsInReadingOrder) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    QStringList order;
+    for (int index = 0; index < window->childCount(); ++index) {
+        order << window->child(index)->object()->objectName();
+    }
+    EXPECT_EQ(order.join(u' '),
+              "Label1 Label9 Label8 Label2 WIRESIZE Label4 WIREUNIT Command2 Label3 WIRELENGTH "
+              "Label7 LENGTHUNIT Command3 Label5 RESISTANCE Label6 Command1");
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(Field("RESISTANCE"))->text(QAccessible::Description),
+        "in ohms");
 }
 
 TEST_F(Form1Harness, ScreenReadersMeetNoPanels) {

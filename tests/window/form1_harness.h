@@ -38,10 +38,11 @@ inline int CaretLeft(QLineEdit* box) {
     return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
 }
 
-// Whether a box shows its whole text. A box too narrow for its text scrolls the text's start
-// out of view to show the caret at its end, which moves where the caret would stand at the
-// start.
+// Whether a box being edited shows its whole text. A box too narrow for its text scrolls the
+// text's start out of view to show the caret at its end, which moves where the caret would
+// stand at the start.
 inline bool ShowsWhole(QLineEdit* box) {
+    box->setFocus();
     box->setCursorPosition(0);
     box->grab();
     int start = CaretLeft(box);

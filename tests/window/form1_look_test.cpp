@@ -58,6 +58,10 @@ TEST_F(Look, FixedWindowOffersMinimiseAndCloseButNoMaximise) {
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    form->setWindowState(Qt::WindowMaximized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form->isMaximized());
+    EXPECT_EQ(form->size(), QSize(441, 417));
 }
 
 TEST_F(Look, TextBoxesAndTheSubtitleUseAProportionalFace) {

@@ -1,11 +1,15 @@
 // Draws the window as a user sees it after a press of CALCULATE and saves it as a PNG:
-//   window_screenshot <file.png> [resistance | length | wire-size | circular-mils] [dark]
+//   window_screenshot <file.png> [resistance | length | wire-size | circular-mils |
+//                                 square-inches | length-in-inches] [dark]
 // The second word names what the press solves (the resistance by default): the resistance
 // of AWG 10 over 1000 feet, the length of AWG 10 at 1 ohm, or the wire size, in AWG or in
-// circular mils, of 1000 feet at 1 ohm. With "dark" the window is drawn in a dark desktop's
-// colours. The wire size has the keyboard focus, as when the window opens. It runs on Qt's
-// offscreen platform unless QT_QPA_PLATFORM names another (xcb under Xvfb, say);
-// QT_SCALE_FACTOR gives a high-resolution picture.
+// circular mils, of 1000 feet at 1 ohm; or two results in exponent form, wider than their
+// boxes: the wire size in square inches of 1000 feet at 1000 ohms, and the length in inches
+// of 4/0 at 50 ohms. With "dark" the window is drawn in a dark desktop's colours. The wire
+// size has the keyboard focus, as when the window opens; after the two exponent results,
+// CALCULATE keeps it, as a click leaves it, so that the result is drawn as a box without the
+// focus shows it. It runs on Qt's offscreen platform unless QT_QPA_PLATFORM names another
+// (xcb under Xvfb, say); QT_SCALE_FACTOR gives a high-resolution picture.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,16 +24,20 @@ namespace {
 struct Press {
     const char* solves;
     int wireSizeUnitSteps;
+    int lengthUnitSteps;
     const char* wireSize;
     const char* length;
     const char* resistance;
+    bool focusOnWireSize;
 };
 
-constexpr std::array<Press, 4> kPresses{{
-    {"resistance", 0, "10", "1000", ""},
-    {"length", 0, "10", "", "1"},
-    {"wire-size", 0, "", "1000", "1"},
-    {"circular-mils", 1, "", "1000", "1"},
+constexpr std::array<Press, 6> kPresses{{
+    {"resistance", 0, 0, "10", "1000", "", true},
+    {"length", 0, 0, "10", "", "1", true},
+    {"wire-size", 0, 0, "", "1000", "1", true},
+    {"circular-mils", 1, 0, "", "1000", "1", true},
+    {"square-inches", 2, 0, "", "1000", "1000", false},
+    {"length-in-inches", 0, 2, "4/0", "", "50", false},
 }};
 
 const Press* FindPress(const QString& solves) {
@@ -62,7 +70,7 @@ int main(int argc, char* argv[]) {
         (words.size() == 3 && words.at(2) != QLatin1String("dark"))) {
         qCritical(
             "usage: window_screenshot <file.png> [resistance | length | wire-size | "
-            "circular-mils] [dark]");
+            "circular-mils | square-inches | length-in-inches] [dark]");
         return 2;
     }
     if (words.size() == 3) {
@@ -78,10 +86,15 @@ int main(int argc, char* argv[]) {
     for (int step = 0; step < press->wireSizeUnitSteps; ++step) {
         Click(form, "Command2");
     }
+    for (int step = 0; step < press->lengthUnitSteps; ++step) {
+        Click(form, "Command3");
+    }
     Type(form, "WIRESIZE", press->wireSize);
     Type(form, "WIRELENGTH", press->length);
     Type(form, "RESISTANCE", press->resistance);
     Click(form, "Command1");
-    form.findChild<QLineEdit*>(QStringLiteral("WIRESIZE"))->setFocus();
+    if (press->focusOnWireSize) {
+        form.findChild<QLineEdit*>(QStringLiteral("WIRESIZE"))->setFocus();
+    }
     return form.grab().save(words.at(0)) ? 0 : 1;
 }

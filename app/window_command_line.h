@@ -1,0 +1,36 @@
+// The command line of the window's program. It takes -h, --help and --version, answered
+// without a display, and the options that Qt itself reads (-platform offscreen, -style
+// fusion, ...), which it leaves for Qt; anything else is refused before Qt is started, so
+// that a mistyped option is reported in one line rather than by Qt failing to open a display.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace varnel::app {
+
+inline constexpr std::string_view kWindowProgramName = "varnel";
+
+struct OpenWindow {};
+struct WindowHelp {};
+struct WindowVersion {};
+
+// What is wrong, in one line without the program's name: "unrecognized option '--bogus'".
+struct WindowUsageError {
+    std::string what;
+};
+
+using WindowCommand = std::variant<OpenWindow, WindowHelp, WindowVersion, WindowUsageError>;
+
+// Reads the arguments after the program's name, in order; the first help, version or error
+// settles it. {"-platform", "offscreen", "--version"} gives WindowVersion; {"--bogus"} the
+// error "unrecognized option '--bogus'"; {"-platform"} the error "option '-platform' requires
+// an argument".
+WindowCommand ReadWindowCommandLine(std::span<const char* const> arguments);
+
+// The text of --help.
+std::string_view WindowHelpText();
+
+}  // namespace varnel::app

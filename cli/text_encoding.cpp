@@ -1,0 +1,192 @@
+#include "text_encoding.h"
+
+#include <array>
+#include <utility>
+
+namespace varnel::cli {
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+constexpr std::size_t kChunk = 1 << 16;
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool IsHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+std::string_view MarkOf(TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::Utf8WithMark:
+            return kUtf8Mark;
+        case TextEncoding::Utf16Le:
+            return kUtf16LeMark;
+        case TextEncoding::Utf16Be:
+            return kUtf16BeMark;
+        case TextEncoding::Utf8:
+            break;
+    }
+    return {};
+}
+
+void AppendUtf8(std::string& text, char32_t code) {
+    auto byte = [&text](char32_t value) { text.push_back(static_cast<char>(value)); };
+    if (code < 0x80) {
+        byte(code);
+    } else if (code < 0x800) {
+        byte(0xC0 | (code >> 6));
+        byte(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        byte(0xE0 | (code >> 12));
+        byte(0x80 | ((code >> 6) & 0x3F));
+        byte(0x80 | (code & 0x3F));
+    } else {
+        byte(0xF0 | (code >> 18));
+        byte(0x80 | ((code >> 12) & 0x3F));
+        byte(0x80 | ((code >> 6) & 0x3F));
+        byte(0x80 | (code & 0x3F));
+    }
+}
+
+// The code point of the UTF-8 sequence at the start of `text` and its length; an invalid
+// sequence is one byte of U+FFFD.
+std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view text) {
+    auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if (lead >= 0x80 && (lead < 0xC2 || lead > 0xF4 || text.size() < length)) {
+        return {kReplacement, 1};
+    }
+    char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (std::size_t i = 1; i < length; ++i) {
+        auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80) {
+            return {kReplacement, 1};
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    return {code, length};
+}
+
+}  // namespace
+
+std::size_t TextSource::ReadAtHand(std::string& to) {
+    if (std::istream::traits_type::eq_int_type(in_.peek(), std::istream::traits_type::eof())) {
+        return 0;
+    }
+    std::size_t old = to.size();
+    to.resize(old + kChunk);
+    auto read = static_cast<std::size_t>(in_.readsome(to.data() + old, kChunk));
+    to.resize(old + read);
+    return read;
+}
+
+TextEncoding TextSource::ReadMark() {
+    while (raw_.size() < kUtf8Mark.size() && ReadAtHand(raw_) > 0) {
+        bool couldBeMark = kUtf8Mark.starts_with(raw_) || kUtf16LeMark.starts_with(raw_) ||
+                           kUtf16BeMark.starts_with(raw_);
+        if (!couldBeMark || raw_.starts_with(kUtf16LeMark) || raw_.starts_with(kUtf16BeMark)) {
+            break;
+        }
+    }
+    for (TextEncoding encoding :
+         {TextEncoding::Utf8WithMark, TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
+        if (raw_.starts_with(MarkOf(encoding))) {
+            encoding_ = encoding;
+            raw_.erase(0, MarkOf(encoding).size());
+            break;
+        }
+    }
+    return encoding_;
+}
+
+bool TextSource::ReadMore(std::string& text) {
+    bool utf16 = encoding_ == TextEncoding::Utf16Le || encoding_ == TextEncoding::Utf16Be;
+    if (!utf16) {
+        if (!raw_.empty()) {
+            text.append(raw_);
+            raw_.clear();
+            return true;
+        }
+        return ReadAtHand(text) > 0;
+    }
+    std::size_t old = text.size();
+    DecodeUtf16(text, false);
+    for (bool ended = false; text.size() == old && !ended;) {
+        ended = ReadAtHand(raw_) == 0;
+        DecodeUtf16(text, ended);
+    }
+    return text.size() > old;
+}
+
+// Decodes the whole code units of raw_ into `text`, keeping a last high surrogate and an odd
+// byte for the next read unless the stream has ended.
+void TextSource::DecodeUtf16(std::string& text, bool ended) {
+    bool little = encoding_ == TextEncoding::Utf16Le;
+    auto unitAt = [&](std::size_t at) {
+        auto first = static_cast<unsigned char>(raw_[at]);
+        auto second = static_cast<unsigned char>(raw_[at + 1]);
+        return static_cast<char32_t>(little ? first | (second << 8) : (first << 8) | second);
+    };
+    std::size_t at = 0;
+    for (; at + 1 < raw_.size(); at += 2) {
+        char32_t unit = unitAt(at);
+        if (IsHighSurrogate(unit)) {
+            if (at + 3 >= raw_.size() && !ended) {
+                break;
+            }
+            if (at + 3 < raw_.size() && IsLowSurrogate(unitAt(at + 2))) {
+                unit = 0x10000 + ((unit - 0xD800) << 10) + (unitAt(at + 2) - 0xDC00);
+                at += 2;
+            }
+        }
+        AppendUtf8(text, unit);
+    }
+    raw_.erase(0, at);
+    if (ended && !raw_.empty()) {
+        stray_ = raw_;
+        raw_.clear();
+    }
+}
+
+TextSink::TextSink(std::ostream& out, TextEncoding encoding) : out_(out), encoding_(encoding) {
+    WriteBytes(MarkOf(encoding));
+}
+
+void TextSink::WriteBytes(std::string_view bytes) {
+    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void TextSink::Write(std::string_view text) {
+    if (encoding_ == TextEncoding::Utf8 || encoding_ == TextEncoding::Utf8WithMark) {
+        WriteBytes(text);
+        return;
+    }
+    encoded_.clear();
+    while (!text.empty()) {
+        auto [code, length] = DecodeUtf8(text);
+        text.remove_prefix(length);
+        if (code >= 0x10000) {
+            AppendUnit(0xD800 + ((code - 0x10000) >> 10));
+            AppendUnit(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            AppendUnit(code);
+        }
+    }
+    WriteBytes(encoded_);
+}
+
+void TextSink::AppendUnit(char32_t unit) {
+    std::array<char, 2> bytes{static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+    if (encoding_ == TextEncoding::Utf16Le) {
+        std::swap(bytes[0], bytes[1]);
+    }
+    encoded_.append(bytes.data(), bytes.size());
+}
+
+}  // namespace varnel::cli

@@ -1,0 +1,67 @@
+// The text of a schedule as spreadsheets store it: UTF-8 with or without a byte-order mark,
+// or UTF-16 in either byte order after its mark. It is read as UTF-8 and the results are
+// written back in the encoding, and with the mark, it came in.
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace varnel::cli {
+
+enum class TextEncoding { Utf8, Utf8WithMark, Utf16Le, Utf16Be };
+
+// Reads a stream as UTF-8 text, a chunk at a time: as much as the stream holds at hand, so a
+// line typed on a terminal is read as soon as it is entered. A UTF-16 code unit that is half
+// of no pair (a lone surrogate) becomes the three bytes that UTF-8 would give it, so that it
+// is written back unchanged; a last odd byte is kept aside for the same reason.
+// The bytes FF FE 31 00 0A 00 read as UTF-16 LE, text "1\n".
+class TextSource {
+  public:
+    explicit TextSource(std::istream& in) : in_(in) {}
+
+    // Reads the mark, if any, and returns the encoding it names; Utf8 without one.
+    TextEncoding ReadMark();
+
+    // Appends the next text at hand to `text`; returns false, appending nothing, once the
+    // stream has ended or failed.
+    bool ReadMore(std::string& text);
+
+    // The last byte of UTF-16 text of an odd length, or nothing.
+    std::string_view StrayByte() const { return stray_; }
+
+  private:
+    std::size_t ReadAtHand(std::string& to);
+    void DecodeUtf16(std::string& text, bool ended);
+
+    std::istream& in_;
+    TextEncoding encoding_ = TextEncoding::Utf8;
+    std::string raw_;  // bytes read but not yet given out
+    std::string stray_;
+};
+
+// Writes UTF-8 text to a stream in an encoding, after its mark. Lone surrogates written as
+// UTF-8 would give them become their UTF-16 code units again.
+// With Utf16Be, Write("1\n") writes FE FF 00 31 00 0A.
+class TextSink {
+  public:
+    TextSink(std::ostream& out, TextEncoding encoding);
+
+    void Write(std::string_view text);
+
+    // Writes bytes as they are, in any encoding.
+    void WriteBytes(std::string_view bytes);
+
+    void Flush() { out_.flush(); }
+
+  private:
+    void AppendUnit(char32_t unit);
+
+    std::ostream& out_;
+    TextEncoding encoding_;
+    std::string encoded_;
+};
+
+}  // namespace varnel::cli
