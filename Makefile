@@ -129,6 +129,52 @@ bench:
 	@$(ENSURE) $(BENCH_PACKAGES)
 	JOBS=$(JOBS) bench/run
 
+# Windows: `make windows` cross-builds build-windows/varnel.exe and varnel-calc.exe with
+# mingw-w64 against a static Qt for Windows. QT_WINDOWS names that Qt, a folder or a .tar.xz
+# of one; without it, tools/build-qt-windows builds it once from Debian's qt6-base source
+# package (about 25 minutes) and keeps it in build-windows. `make windows-package` builds the
+# installer Varnel-<version>-x64.msi and the portable zip beside the programs;
+# `make windows-test` runs the tests and the programs under Wine on a virtual X display, and
+# `make windows-screenshot` draws the window under Wine into docs/.
+WINDOWS_DIR := build-windows
+QT_WINDOWS ?=
+WINDOWS_PACKAGES := cmake make ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev \
+	qt6-base-dev-tools dpkg-dev xz-utils
+WINDOWS_PACKAGE_PACKAGES := $(WINDOWS_PACKAGES) wixl
+WINDOWS_TEST_PACKAGES := $(WINDOWS_PACKAGE_PACKAGES) googletest wine wine64 fonts-wine xvfb \
+	xauth xdotool xclip
+WINDOWS_SCREENSHOT_PACKAGES := $(WINDOWS_TEST_PACKAGES) imagemagick
+# Debian ships no libcsv for Windows: its source package is compiled with the programs.
+WINDOWS_CONFIGURE = tools/windows-qt $(WINDOWS_DIR) "$(QT_WINDOWS)" && \
+	tools/debian-source libcsv $(WINDOWS_DIR)/libcsv-source && \
+	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=tools/windows-toolchain.cmake \
+		-DVARNEL_LIBCSV_SOURCE_DIR=$(abspath $(WINDOWS_DIR))/libcsv-source \
+		-DCMAKE_PREFIX_PATH=$(abspath $(WINDOWS_DIR))/qt -DQT_HOST_PATH=/usr \
+		-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_BUILD_TYPE=Release \
+		$(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+WINDOWS_VERSION = $$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(WINDOWS_DIR)/CMakeCache.txt)
+
+.PHONY: windows windows-package windows-test windows-screenshot
+
+windows:
+	@$(ENSURE) $(WINDOWS_PACKAGES)
+	$(WINDOWS_CONFIGURE) -DBUILD_TESTING=OFF
+	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target varnel varnel-calc
+
+windows-package: windows
+	@$(ENSURE) $(WINDOWS_PACKAGE_PACKAGES)
+	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target windows-package
+
+windows-test: windows-package
+	@$(ENSURE) $(WINDOWS_TEST_PACKAGES)
+	$(WINDOWS_CONFIGURE) -DBUILD_TESTING=ON
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	tests/windows/wine-test $(WINDOWS_DIR) $(WINDOWS_VERSION)
+
+windows-screenshot: windows
+	@$(ENSURE) $(WINDOWS_SCREENSHOT_PACKAGES)
+	SCREENSHOT_DIR=docs tests/windows/wine-test $(WINDOWS_DIR) $(WINDOWS_VERSION) smoke
+
 # Every folder the targets above build in.
 clean:
-	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) $(SANITIZE_DIR) build-fuzz build-bench
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) build-fuzz build-bench

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "application_identity.h"
+#include "console.h"
 #include "form1.h"
 #include "program_text.h"
 #include "window_command_line.h"
@@ -33,6 +34,7 @@ int ReportUsageError(const WindowUsageError& error) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    varnel::app::UseBinaryStandardStreams();
     WindowCommand command =
         ReadWindowCommandLine(std::span<const char* const>(argv + 1, argv + argc));
     if (std::holds_alternative<WindowHelp>(command)) {

@@ -6,10 +6,16 @@
 #include <variant>
 
 #include "command.h"
+#include "console.h"
 #include "options.h"
 #include "program_text.h"
 
 int main(int argc, char* argv[]) {
+    // The same bytes in and out as on Linux, and the arguments in UTF-8, on Windows too.
+    varnel::app::UseBinaryStandardStreams();
+    varnel::app::Utf8Arguments utf8Arguments(argc, argv);
+    argc = utf8Arguments.count();
+    argv = utf8Arguments.values();
     std::ios::sync_with_stdio(false);
     std::cin.tie(nullptr);
     using namespace varnel::cli;

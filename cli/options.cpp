@@ -68,6 +68,16 @@ std::string LongName(int id) {
     return {};
 }
 
+// Whether an option takes a value: TakesValue(kSize) is true, TakesValue(kVersion) false.
+bool TakesValue(int id) {
+    for (const option& entry : kLongOptions) {
+        if (entry.name != nullptr && entry.val == id) {
+            return entry.has_arg != no_argument;
+        }
+    }
+    return false;
+}
+
 // The long options whose names begin with what was typed before any "=".
 std::size_t CountPrefixMatches(std::string_view typed) {
     typed = typed.substr(0, typed.find('='));
@@ -129,7 +139,9 @@ class CommandLineReader {
     // The usage error of an argument that getopt_long refused, in the words GNU programs use.
     UsageError ReadError(int id) const {
         const std::string_view typed = argv_[static_cast<std::size_t>(optind - 1)];
-        if (id == ':') {
+        // mingw-w64's reader answers a value given to an option that takes none (--version=1)
+        // with ':' as well, where glibc's answers '?'.
+        if (id == ':' && TakesValue(optopt)) {
             return UsageError{"option " + Quoted(LongName(optopt)) + " requires an argument"};
         }
         if (optopt != 0 && typed.starts_with("--")) {

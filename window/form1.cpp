@@ -8,7 +8,6 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -23,6 +22,7 @@
 #include "fault_report.h"
 #include "focus_mark_style.h"
 #include "rgb_qcolor.h"
+#include "system_message_box.h"
 #include "text_box.h"
 #include "units.h"
 
@@ -32,9 +32,19 @@ namespace {
 const QColor kCyan(0, 255, 255);
 const QColor kRed(255, 0, 0);
 
+// The table's face; on Windows it is the system's own, elsewhere Liberation Sans stands in
+// where it is absent.
+QStringList TableFontFamilies() {
+#ifdef Q_OS_WIN
+    return {ToQString(kTableFontFamily)};
+#else
+    return {ToQString(kTableFontFamily), ToQString(kSubstituteFontFamily)};
+#endif
+}
+
 QFont TableFont(double pointSize) {
     QFont font;
-    font.setFamilies({ToQString(kTableFontFamily), ToQString(kSubstituteFontFamily)});
+    font.setFamilies(TableFontFamilies());
     font.setBold(true);
     font.setPointSizeF(pointSize);
     return font;
@@ -478,8 +488,7 @@ void Form1::ShowMessage(const std::string& text) {
 }
 
 void Form1::ShowMessageBox(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, ToQString(kMessageCaption), text, QMessageBox::Ok, this);
-    box.exec();
+    ShowSystemMessageBox(this, ToQString(kMessageCaption), text);
 }
 
 }  // namespace varnel::window
