@@ -71,9 +71,14 @@ ScheduleSettings SettingsOf(const Options& options, bool answerAtOnce) {
             answerAtOnce};
 }
 
-// Writes the summary of unsolved rows, or the missing heading, and returns the exit status.
+// Writes the summary of unsolved rows, or why the schedule could not be read, and returns the
+// exit status.
 int Summarize(const ScheduleSummary& summary, std::string_view name, std::ostream& out,
               std::ostream& err) {
+    if (!summary.unreadable.empty()) {
+        out.flush();
+        return Complain(err, std::string(name) + ": " + summary.unreadable, kExitUsage);
+    }
     if (!summary.missingHeading.empty()) {
         return Complain(err,
                         std::string(name) + ": the header has no '" +

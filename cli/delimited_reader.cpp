@@ -1,5 +1,6 @@
 #include "delimited_reader.h"
 
+#include <cstdlib>
 #include <new>
 
 namespace varnel::cli {
@@ -18,6 +19,11 @@ std::uint64_t CountLineBreaks(std::string_view cell) {
     return breaks;
 }
 
+// libcsv's buffer for one cell grows no further than the longest record.
+void* GrowWithinLongestRecord(void* block, std::size_t size) {
+    return size > kLongestRecord ? nullptr : std::realloc(block, size);
+}
+
 }  // namespace
 
 DelimitedReader::DelimitedReader(TextSource& source) : source_(source) {
@@ -27,6 +33,7 @@ DelimitedReader::DelimitedReader(TextSource& source) : source_(source) {
     }
     csv_set_space_func(&parser_, [](unsigned char) { return 0; });
     csv_set_blk_size(&parser_, kCellBlock);
+    csv_set_realloc_func(&parser_, GrowWithinLongestRecord);
 }
 
 DelimitedReader::~DelimitedReader() {
@@ -40,7 +47,7 @@ void DelimitedReader::SetDelimiter(char delimiter) {
 bool DelimitedReader::FirstLineHoldsTab() {
     bool filled = false;
     for (std::size_t i = 0;; ++i) {
-        if (i == text_.size() && !source_.ReadMore(text_)) {
+        if (i == kLongestRecord || (i == text_.size() && !source_.ReadMore(text_))) {
             return false;
         }
         char c = text_[i];
@@ -60,10 +67,11 @@ bool DelimitedReader::FirstLineHoldsTab() {
 bool DelimitedReader::ReadAll(const Handler& handler) {
     handler_ = &handler;
     do {
-        // Short only when libcsv could not grow its buffer: it reads leniently.
+        // Short only when libcsv could not grow its buffer past the longest record: it reads
+        // leniently.
         if (csv_parse(&parser_, text_.data(), text_.size(), OnCell, OnRecordEnd, this) !=
             text_.size()) {
-            throw std::bad_alloc();
+            overlong_ = stopped_ = true;
         }
         text_.clear();
     } while (!stopped_ && source_.ReadMore(text_));
@@ -83,6 +91,9 @@ void DelimitedReader::OnCell(void* cell, std::size_t size, void* reader) {
     std::string_view text(static_cast<const char*>(cell), size);
     self.cellText_.append(text);
     self.cellEnds_.push_back(self.cellText_.size());
+    if (self.cellText_.size() + self.cellEnds_.size() > kLongestRecord) {
+        self.overlong_ = self.stopped_ = true;
+    }
     self.breaksInCells_ += CountLineBreaks(text);
 }
 

@@ -28,6 +28,11 @@ struct Record {
     std::uint64_t line = 0;
 };
 
+// The most text one record may hold, a delimiter counting for each cell: a schedule's row is
+// far shorter, and a longer one (a file with no line breaks, a quote that never closes) is
+// not read on.
+inline constexpr std::size_t kLongestRecord = 1 << 20;
+
 // Reads records from a text source and hands each one on as soon as it is whole, holding no
 // more than one record and one chunk of text.
 // With the delimiter ',', the text "a,\"b, \"\"c\"\"\"\r\nd" gives the records {"a",
@@ -47,8 +52,12 @@ class DelimitedReader {
 
     void SetDelimiter(char delimiter);
 
-    // Hands every record to `handler` in order; returns false when the handler stopped it.
+    // Hands every record to `handler` in order; returns false when the handler stopped it or
+    // a record grew longer than kLongestRecord.
     bool ReadAll(const Handler& handler);
+
+    // The line on which a record longer than kLongestRecord starts; 0 when there was none.
+    std::uint64_t OverlongLine() const { return overlong_ ? line_ : 0; }
 
   private:
     static void OnCell(void* cell, std::size_t size, void* reader);
@@ -61,6 +70,7 @@ class DelimitedReader {
     std::string text_;  // read but not yet parsed
     const Handler* handler_ = nullptr;
     bool stopped_ = false;
+    bool overlong_ = false;
     std::string cellText_;  // the cells of the record being read, one after the other
     std::vector<std::size_t> cellEnds_;
     Record record_;

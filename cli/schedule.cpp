@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "delimited_reader.h"
+#include "file_kind.h"
 #include "press.h"
 #include "text_encoding.h"
 #include "unit_keywords.h"
@@ -205,6 +206,20 @@ class ScheduleWriter {
     std::string out_;
 };
 
+// Why a text that starts with `start` is no schedule: it is empty, or plainly not text.
+std::string WhyNotText(std::string_view start) {
+    if (start.empty()) {
+        return "empty, no schedule in it";
+    }
+    std::string_view kind = KindOfBinary(start);
+    if (kind.empty()) {
+        return {};
+    }
+    return std::string(kind) +
+           ", not a CSV or tab-separated schedule; save it as \"CSV UTF-8\" or \"Unicode "
+           "text\" and try again";
+}
+
 void NoteUnsolved(ScheduleSummary& summary, std::uint64_t line) {
     if (summary.unsolved < kLinesNamed) {
         summary.unsolvedLines[summary.unsolved] = line;
@@ -217,13 +232,20 @@ void NoteUnsolved(ScheduleSummary& summary, std::uint64_t line) {
 ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
                               const ScheduleSettings& settings) {
     TextSource source(in);
-    TextSink sink(out, source.ReadMark());
+    TextEncoding encoding = source.ReadEncoding();
+    ScheduleSummary summary;
+    if (encoding == TextEncoding::Utf8) {
+        summary.unreadable = WhyNotText(source.Start());
+        if (!summary.unreadable.empty()) {
+            return summary;
+        }
+    }
+    TextSink sink(out, encoding);
     DelimitedReader reader(source);
     bool tab = settings.tabWhenFirstLineHoldsOne && reader.FirstLineHoldsTab();
     char delimiter = tab ? '\t' : settings.delimiter;
     reader.SetDelimiter(delimiter);
     ScheduleWriter writer(sink, delimiter, settings);
-    ScheduleSummary summary;
     std::optional<Layout> layout;
     reader.ReadAll([&](const Record& record) {
         if (IsBlank(record)) {
@@ -246,7 +268,13 @@ ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
         }
         return true;
     });
-    sink.WriteBytes(source.StrayByte());
+    if (reader.OverlongLine() != 0) {
+        summary.unreadable = "line " + std::to_string(reader.OverlongLine()) + " is longer than " +
+                             std::to_string(kLongestRecord >> 20) +
+                             " MiB, more than any schedule's row; nothing read from it on";
+    } else {
+        sink.WriteBytes(source.StrayByte());
+    }
     return summary;
 }
 

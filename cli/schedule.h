@@ -41,12 +41,15 @@ inline constexpr std::size_t kLinesNamed = 10;
 
 // What a schedule held: its rows (blank lines and the header aside), the unsolved ones and
 // the lines where the first of them start; or, when its header has no column for one of
-// size, length and resistance, that heading, and nothing read after the header.
+// size, length and resistance, that heading, and nothing read after the header; or, when the
+// schedule could not be read (no byte in it, plainly no text, a line longer than any row),
+// why, and nothing read from there on.
 struct ScheduleSummary {
     std::uint64_t rows = 0;
     std::uint64_t unsolved = 0;
     std::array<std::uint64_t, kLinesNamed> unsolvedLines{};
     std::string_view missingHeading;
+    std::string unreadable;
 };
 
 // Presses every row read from `in` and writes every line back to `out`, holding one row at a

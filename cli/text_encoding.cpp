@@ -10,6 +10,7 @@ constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 constexpr std::size_t kChunk = 1 << 16;
+constexpr std::size_t kStart = 4096;
 
 constexpr char32_t kReplacement = 0xFFFD;
 
@@ -30,6 +31,8 @@ std::string_view MarkOf(TextEncoding encoding) {
         case TextEncoding::Utf16Be:
             return kUtf16BeMark;
         case TextEncoding::Utf8:
+        case TextEncoding::Utf16LeNoMark:
+        case TextEncoding::Utf16BeNoMark:
             break;
     }
     return {};
@@ -73,6 +76,30 @@ std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view text) {
     return {code, length};
 }
 
+bool IsUtf16(TextEncoding encoding) {
+    return encoding != TextEncoding::Utf8 && encoding != TextEncoding::Utf8WithMark;
+}
+
+bool IsLittleEndian(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16LeNoMark;
+}
+
+// UTF-16 told by where the zero bytes of a text's start stand, or Utf8 where they tell none.
+TextEncoding Utf16WithoutMark(std::string_view start) {
+    std::array<std::size_t, 2> zeros{};
+    std::size_t units = start.size() / 2;
+    for (std::size_t at = 0; at < units * 2; ++at) {
+        zeros[at % 2] += start[at] == '\0' ? 1 : 0;
+    }
+    if (zeros[0] == 0 && zeros[1] > 0 && zeros[1] * 2 >= units) {
+        return TextEncoding::Utf16LeNoMark;
+    }
+    if (zeros[1] == 0 && zeros[0] > 0 && zeros[0] * 2 >= units) {
+        return TextEncoding::Utf16BeNoMark;
+    }
+    return TextEncoding::Utf8;
+}
+
 }  // namespace
 
 std::size_t TextSource::ReadAtHand(std::string& to) {
@@ -86,28 +113,30 @@ std::size_t TextSource::ReadAtHand(std::string& to) {
     return read;
 }
 
-TextEncoding TextSource::ReadMark() {
-    while (raw_.size() < kUtf8Mark.size() && ReadAtHand(raw_) > 0) {
-        bool couldBeMark = kUtf8Mark.starts_with(raw_) || kUtf16LeMark.starts_with(raw_) ||
-                           kUtf16BeMark.starts_with(raw_);
-        if (!couldBeMark || raw_.starts_with(kUtf16LeMark) || raw_.starts_with(kUtf16BeMark)) {
-            break;
+void TextSource::ReadStart() {
+    while (raw_.size() < kStart && raw_.find('\n') == std::string::npos) {
+        if (ReadAtHand(raw_) == 0) {
+            return;
         }
     }
+}
+
+TextEncoding TextSource::ReadEncoding() {
+    ReadStart();
     for (TextEncoding encoding :
          {TextEncoding::Utf8WithMark, TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
         if (raw_.starts_with(MarkOf(encoding))) {
             encoding_ = encoding;
             raw_.erase(0, MarkOf(encoding).size());
-            break;
+            return encoding_;
         }
     }
+    encoding_ = Utf16WithoutMark(raw_);
     return encoding_;
 }
 
 bool TextSource::ReadMore(std::string& text) {
-    bool utf16 = encoding_ == TextEncoding::Utf16Le || encoding_ == TextEncoding::Utf16Be;
-    if (!utf16) {
+    if (!IsUtf16(encoding_)) {
         if (!raw_.empty()) {
             text.append(raw_);
             raw_.clear();
@@ -127,7 +156,7 @@ bool TextSource::ReadMore(std::string& text) {
 // Decodes the whole code units of raw_ into `text`, keeping a last high surrogate and an odd
 // byte for the next read unless the stream has ended.
 void TextSource::DecodeUtf16(std::string& text, bool ended) {
-    bool little = encoding_ == TextEncoding::Utf16Le;
+    bool little = IsLittleEndian(encoding_);
     auto unitAt = [&](std::size_t at) {
         auto first = static_cast<unsigned char>(raw_[at]);
         auto second = static_cast<unsigned char>(raw_[at + 1]);
@@ -163,7 +192,7 @@ void TextSink::WriteBytes(std::string_view bytes) {
 }
 
 void TextSink::Write(std::string_view text) {
-    if (encoding_ == TextEncoding::Utf8 || encoding_ == TextEncoding::Utf8WithMark) {
+    if (!IsUtf16(encoding_)) {
         WriteBytes(text);
         return;
     }
@@ -183,7 +212,7 @@ void TextSink::Write(std::string_view text) {
 
 void TextSink::AppendUnit(char32_t unit) {
     std::array<char, 2> bytes{static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
-    if (encoding_ == TextEncoding::Utf16Le) {
+    if (IsLittleEndian(encoding_)) {
         std::swap(bytes[0], bytes[1]);
     }
     encoded_.append(bytes.data(), bytes.size());

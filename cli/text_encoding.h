@@ -1,6 +1,7 @@
 // The text of a schedule as spreadsheets store it: UTF-8 with or without a byte-order mark,
-// or UTF-16 in either byte order after its mark. It is read as UTF-8 and the results are
-// written back in the encoding, and with the mark, it came in.
+// or UTF-16 in either byte order, after its mark or, without one, told by its zero bytes. It
+// is read as UTF-8 and the results are written back in the encoding, and with the mark or
+// without it, as it came in.
 #pragma once
 
 #include <cstddef>
@@ -11,7 +12,7 @@
 
 namespace varnel::cli {
 
-enum class TextEncoding { Utf8, Utf8WithMark, Utf16Le, Utf16Be };
+enum class TextEncoding { Utf8, Utf8WithMark, Utf16Le, Utf16Be, Utf16LeNoMark, Utf16BeNoMark };
 
 // Reads a stream as UTF-8 text, a chunk at a time: as much as the stream holds at hand, so a
 // line typed on a terminal is read as soon as it is entered. A UTF-16 code unit that is half
@@ -22,8 +23,15 @@ class TextSource {
   public:
     explicit TextSource(std::istream& in) : in_(in) {}
 
-    // Reads the mark, if any, and returns the encoding it names; Utf8 without one.
-    TextEncoding ReadMark();
+    // Reads the start of the text, up to its first line feed or 4 KiB, and returns the
+    // encoding its mark names. Without a mark, the text is UTF-16 where every second byte of
+    // the start is nonzero and at least half of the others are zero (the high bytes of ASCII
+    // and Latin-1 characters), little-endian when the zeros stand second; Utf8 otherwise.
+    // The bytes 31 00 0A 00 read as UTF-16 LE without a mark, text "1\n".
+    TextEncoding ReadEncoding();
+
+    // The bytes read by ReadEncoding after the mark, not yet given out.
+    std::string_view Start() const { return raw_; }
 
     // Appends the next text at hand to `text`; returns false, appending nothing, once the
     // stream has ended or failed.
@@ -34,6 +42,7 @@ class TextSource {
 
   private:
     std::size_t ReadAtHand(std::string& to);
+    void ReadStart();
     void DecodeUtf16(std::string& text, bool ended);
 
     std::istream& in_;

@@ -15,14 +15,20 @@ namespace {
 
 using namespace testing;
 
-// The UTF-16 LE bytes of a text, after their mark; lone surrogates as they are.
-std::string Utf16Le(std::u16string_view text) {
-    std::string bytes = "\xFF\xFE";
+// The UTF-16 bytes of a text without a mark; lone surrogates as they are.
+std::string Utf16(std::u16string_view text, bool littleEndian) {
+    std::string bytes;
     for (char16_t unit : text) {
-        bytes.push_back(static_cast<char>(unit & 0xFF));
-        bytes.push_back(static_cast<char>(unit >> 8));
+        char low = static_cast<char>(unit & 0xFF);
+        char high = static_cast<char>(unit >> 8);
+        bytes.append({littleEndian ? low : high, littleEndian ? high : low});
     }
     return bytes;
+}
+
+// The UTF-16 LE bytes of a text, after their mark.
+std::string Utf16Le(std::u16string_view text) {
+    return "\xFF\xFE" + Utf16(text, true);
 }
 
 struct ScheduleCase : NamedCase {
@@ -100,7 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
         ScheduleCase{"BlankLinesPassedThrough", "\n  ;\t; \r\nsize;length;resistance\n;\n", "\n  ;\t; \r\nsize;length;resistance;message\n;\n", "", ';'},
         ScheduleCase{"CellsTrimmedButWrittenAsRead", " 4/0 \t awg \t 1000 \t\t   \n", " 4/0 \t awg \t 1000 \t\t0.0501154113907939\t\n", ""},
         ScheduleCase{"Utf8MarkKept", "\xEF\xBB\xBFsize,length,resistance\n10,1000,\n", "\xEF\xBB\xBFsize,length,resistance,message\n10,1000,0.999933931240995,\n", "", ','},
-        ScheduleCase{"Utf16PairLoneSurrogateAndOddByteKept", Utf16Le(u"size\tlength\tresistance\tnote\n10\t1000\t\t\xD800\U0001F50C\n") + "!", Utf16Le(u"size\tlength\tresistance\tnote\tmessage\n10\t1000\t0.999933931240995\t\xD800\U0001F50C\t\n") + "!", ""}),
+        ScheduleCase{"Utf16PairLoneSurrogateAndOddByteKept", Utf16Le(u"size\tlength\tresistance\tnote\n10\t1000\t\t\xD800\U0001F50C\n") + "!", Utf16Le(u"size\tlength\tresistance\tnote\tmessage\n10\t1000\t0.999933931240995\t\xD800\U0001F50C\t\n") + "!", ""},
+        ScheduleCase{"Utf16LeWithoutMarkKeptWithout", Utf16(u"size;length;resistance\r\n10;1000;\r\n", true), Utf16(u"size;length;resistance;message\r\n10;1000;0.999933931240995;\r\n", true), "", ';'},
+        ScheduleCase{"Utf16BeWithoutMarkKeptWithout", Utf16(u"size\tlength\tresistance\tnote\n10\t1000\t\t\u20AC\n", false), Utf16(u"size\tlength\tresistance\tnote\tmessage\n10\t1000\t0.999933931240995\t\u20AC\t\n", false), ""}),
     CaseName());
 // clang-format on
 
@@ -119,9 +127,9 @@ TEST_P(Summary, NamesTheFirstLines) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, Summary,
     ::testing::Values(
-        SummaryCase{"Three", {120, 3, {7, 19, 88}, {}}, "3 of 120 rows not solved, at lines 7, 19 and 88"},
-        SummaryCase{"Ten", {10, 10, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {}}, "10 of 10 rows not solved, at lines 1, 2, 3, 4, 5, 6, 7, 8, 9 and 10"},
-        SummaryCase{"MoreThanTen", {1000000, 18, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {}}, "18 of 1000000 rows not solved, at lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 8 more"}),
+        SummaryCase{"Three", {120, 3, {7, 19, 88}, {}, {}}, "3 of 120 rows not solved, at lines 7, 19 and 88"},
+        SummaryCase{"Ten", {10, 10, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {}, {}}, "10 of 10 rows not solved, at lines 1, 2, 3, 4, 5, 6, 7, 8, 9 and 10"},
+        SummaryCase{"MoreThanTen", {1000000, 18, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {}, {}}, "18 of 1000000 rows not solved, at lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 8 more"}),
     CaseName());
 // clang-format on
 
