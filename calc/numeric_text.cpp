@@ -120,9 +120,9 @@ class NumberScanner {
 
     bool ConsumeExponentLetter() { return Consume("e") || Consume("E"); }
 
-    // True for '-', false for '+' or no sign.
+    // True for a minus sign, false for '+' or no sign.
     bool ScanSign() {
-        if (Consume("-")) {
+        if (Consume("-") || Consume("\u2212") || Consume(format_.minus)) {
             return true;
         }
         Consume("+");

@@ -12,11 +12,13 @@
 
 namespace varnel {
 
-// The separators of the user's locale, each any UTF-8 text (a group separator may be a
-// no-break space, or empty where the locale groups no digits).
+// The separators and minus sign of the user's locale, each any UTF-8 text (a group separator
+// may be a no-break space, or empty where the locale groups no digits). '-' and U+2212 MINUS
+// SIGN read as minus signs whatever the locale's own.
 struct NumberFormat {
     std::string decimal = ".";
     std::string group = ",";
+    std::string minus = "-";
 };
 
 // True only for the empty text: a text of spaces is filled.

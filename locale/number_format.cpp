@@ -3,7 +3,8 @@
 namespace varnel {
 
 NumberFormat NumberFormatOf(const QLocale& locale) {
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
+            locale.negativeSign().toStdString()};
 }
 
 std::optional<QLocale> LocaleNamed(std::string_view name) {

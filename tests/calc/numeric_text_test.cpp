@@ -40,6 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"SpacesAndTabsAround", " \t 7 \t", kPeriod, true, 7.0},
         ReadingCase{"PlusSign", "+3", kPeriod, true, 3.0},
         ReadingCase{"MinusSign", "-3.25", kPeriod, true, -3.25},
+        ReadingCase{"TypographicMinus", "\u22125", kPeriod, true, -5.0},
+        ReadingCase{"TypographicMinusInExponent", "1.5E\u221207", kPeriod, true, 1.5e-7},
         ReadingCase{"Exponent", "1.5e3", kPeriod, true, 1500.0},
         ReadingCase{"CapitalExponentWithSign", "25E-1", kPeriod, true, 2.5},
         ReadingCase{"LeadingZeros", "007", kPeriod, true, 7.0},

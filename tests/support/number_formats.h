@@ -7,10 +7,10 @@
 
 namespace varnel::testing {
 
-inline const NumberFormat kPeriod{".", ","};
-inline const NumberFormat kComma{",", "."};
-inline const NumberFormat kCommaNoBreakSpace{",", "\u00A0"};
-inline const NumberFormat kFrench{",", "\u202F"};
-inline const NumberFormat kSwissGerman{".", "\u2019"};
+inline const NumberFormat kPeriod{".", ",", "-"};
+inline const NumberFormat kComma{",", ".", "-"};
+inline const NumberFormat kCommaNoBreakSpace{",", "\u00A0", "-"};
+inline const NumberFormat kFrench{",", "\u202F", "-"};
+inline const NumberFormat kSwissGerman{".", "\u2019", "-"};
 
 }  // namespace varnel::testing
