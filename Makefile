@@ -15,7 +15,7 @@ PROGRAM_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-wayland font
 PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file groff-base
 # The tests: GoogleTest, and the accessibility check, which drives the program through AT-SPI
 # on a virtual X display and on a headless Wayland compositor.
-TEST_PACKAGES := $(PROGRAM_PACKAGES) $(PACKAGING_PACKAGES) libgtest-dev xvfb xauth dbus \
+TEST_PACKAGES := $(PROGRAM_PACKAGES) $(PACKAGING_PACKAGES) libgtest-dev xvfb xauth dbus time \
 	at-spi2-core python3-pyatspi weston
 PACKAGE_PACKAGES := $(PROGRAM_PACKAGES) $(PACKAGING_PACKAGES) lintian
 FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev llvm

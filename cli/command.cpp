@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -108,6 +109,10 @@ int RunBatch(const Options& options, std::istream& in, std::ostream& out, std::o
     ScheduleSettings settings = SettingsOf(options, answerAtOnce);
     if (IsStandardInput(options.file)) {
         return RunSchedule(in, "standard input", settings, out, err);
+    }
+    std::error_code error;
+    if (std::filesystem::is_directory(options.file, error)) {
+        return Complain(err, std::string(options.file) + ": a folder, not a schedule", kExitUsage);
     }
     std::ifstream file{std::string(options.file), std::ios::binary};
     if (!file) {

@@ -271,7 +271,8 @@ ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
     if (reader.OverlongLine() != 0) {
         summary.unreadable = "line " + std::to_string(reader.OverlongLine()) + " is longer than " +
                              std::to_string(kLongestRecord >> 20) +
-                             " MiB, more than any schedule's row; nothing read from it on";
+                             " MiB, more than any schedule's row (is a line end missing, or "
+                             "a closing quote?); nothing read from it on";
     } else {
         sink.WriteBytes(source.StrayByte());
     }
