@@ -111,8 +111,9 @@ test-sanitize:
 	$(SANITIZER_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	$(SANITIZER_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
-# Robustness: `make fuzz` runs the press fuzzer (clang's libFuzzer) for FUZZ_SECONDS over a
-# copy of fuzz/corpus in build-fuzz.
+# Robustness: `make fuzz` runs the press fuzzer and the schedule fuzzer (clang's libFuzzer),
+# each for its half of FUZZ_SECONDS, over copies of fuzz/corpus and fuzz/schedule-corpus in
+# build-fuzz.
 FUZZ_SECONDS ?= 60
 
 .PHONY: fuzz

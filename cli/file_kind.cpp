@@ -57,6 +57,14 @@ std::string_view KindOfZip(std::string_view start) {
 }  // namespace
 
 std::string_view KindOfBinary(std::string_view start) {
+    std::string_view kind = SignatureKind(start);
+    if (kind.empty() && start.find('\0') != std::string_view::npos) {
+        return "binary data with NUL bytes";
+    }
+    return kind;
+}
+
+std::string_view SignatureKind(std::string_view start) {
     if (start.starts_with(kZipMagic)) {
         return KindOfZip(start);
     }
@@ -67,9 +75,6 @@ std::string_view KindOfBinary(std::string_view start) {
         if (start.starts_with(signature.magic)) {
             return signature.kind;
         }
-    }
-    if (start.find('\0') != std::string_view::npos) {
-        return "binary data with NUL bytes";
     }
     return {};
 }

@@ -12,4 +12,8 @@ namespace varnel::cli {
 // KindOfBinary("%PDF-1.7\n...") == "a PDF document"; KindOfBinary("size,length\n") == "".
 std::string_view KindOfBinary(std::string_view start);
 
+// The same for the magic numbers alone, which come before any guess at UTF-16 without a mark:
+// SignatureKind("size\0length") == "".
+std::string_view SignatureKind(std::string_view start);
+
 }  // namespace varnel::cli

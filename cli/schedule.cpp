@@ -89,6 +89,13 @@ bool NeedsQuotes(std::string_view cell, char delimiter) {
         cell, [delimiter](char c) { return c == delimiter || c == '"' || c == '\n' || c == '\r'; });
 }
 
+// A schedule's first cell that starts with the bytes of a byte-order mark (or, in UTF-16, the
+// character U+FEFF) is written in quotes, so that the results are not read as marked text.
+bool StartsLikeAMark(std::string_view cell) {
+    return cell.starts_with("\xEF\xBB\xBF") || cell.starts_with("\xFF\xFE") ||
+           cell.starts_with("\xFE\xFF");
+}
+
 // Writes the lines of one schedule, each built in one reused buffer.
 class ScheduleWriter {
   public:
@@ -177,13 +184,15 @@ class ScheduleWriter {
             if (i > 0) {
                 out_.push_back(delimiter_);
             }
-            if (NeedsQuotes(cells_[i], delimiter_)) {
+            bool firstCell = first_ && i == 0 && StartsLikeAMark(cells_[i]);
+            if (firstCell || NeedsQuotes(cells_[i], delimiter_)) {
                 AppendQuoted(cells_[i]);
             } else {
                 out_.append(cells_[i]);
             }
         }
         out_.append(record.end);
+        first_ = false;
         sink_.Write(out_);
         if (answerAtOnce_) {
             sink_.Flush();
@@ -201,17 +210,19 @@ class ScheduleWriter {
     TextSink& sink_;
     char delimiter_;
     bool answerAtOnce_;
+    bool first_ = true;  // no line written yet
     CommandPress press_;
     std::vector<std::string_view> cells_;
     std::string out_;
 };
 
-// Why a text that starts with `start` is no schedule: it is empty, or plainly not text.
-std::string WhyNotText(std::string_view start) {
+// Why a text without a mark that starts with `start` is no schedule: it is empty, or plainly
+// not text (NUL bytes count only in what is not UTF-16).
+std::string WhyNotText(std::string_view start, bool utf8) {
     if (start.empty()) {
         return "empty, no schedule in it";
     }
-    std::string_view kind = KindOfBinary(start);
+    std::string_view kind = utf8 ? KindOfBinary(start) : SignatureKind(start);
     if (kind.empty()) {
         return {};
     }
@@ -234,8 +245,9 @@ ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
     TextSource source(in);
     TextEncoding encoding = source.ReadEncoding();
     ScheduleSummary summary;
-    if (encoding == TextEncoding::Utf8) {
-        summary.unreadable = WhyNotText(source.Start());
+    if (encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf16LeNoMark ||
+        encoding == TextEncoding::Utf16BeNoMark) {
+        summary.unreadable = WhyNotText(source.Start(), encoding == TextEncoding::Utf8);
         if (!summary.unreadable.empty()) {
             return summary;
         }

@@ -107,6 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScheduleCase{"CellsTrimmedButWrittenAsRead", " 4/0 \t awg \t 1000 \t\t   \n", " 4/0 \t awg \t 1000 \t\t0.0501154113907939\t\n", ""},
         ScheduleCase{"Utf8MarkKept", "\xEF\xBB\xBFsize,length,resistance\n10,1000,\n", "\xEF\xBB\xBFsize,length,resistance,message\n10,1000,0.999933931240995,\n", "", ','},
         ScheduleCase{"Utf16PairLoneSurrogateAndOddByteKept", Utf16Le(u"size\tlength\tresistance\tnote\n10\t1000\t\t\xD800\U0001F50C\n") + "!", Utf16Le(u"size\tlength\tresistance\tnote\tmessage\n10\t1000\t0.999933931240995\t\xD800\U0001F50C\t\n") + "!", ""},
+        ScheduleCase{"FirstCellLikeAMarkQuoted", "\"\xFF\xFEx\"\t\t\t\t\n", "\"\xFF\xFEx\"\t\t\t\t\tYou have to fill in either the length or the resistance!\n", "1 of 1 row not solved, at line 1"},
         ScheduleCase{"Utf16LeWithoutMarkKeptWithout", Utf16(u"size;length;resistance\r\n10;1000;\r\n", true), Utf16(u"size;length;resistance;message\r\n10;1000;0.999933931240995;\r\n", true), "", ';'},
         ScheduleCase{"Utf16BeWithoutMarkKeptWithout", Utf16(u"size\tlength\tresistance\tnote\n10\t1000\t\t\u20AC\n", false), Utf16(u"size\tlength\tresistance\tnote\tmessage\n10\t1000\t0.999933931240995\t\u20AC\t\n", false), ""}),
     CaseName());
