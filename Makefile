@@ -162,6 +162,7 @@ windows:
 
 windows-package: windows
 	@$(ENSURE) $(WINDOWS_PACKAGE_PACKAGES)
+	$(WINDOWS_CONFIGURE) -DBUILD_TESTING=OFF
 	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target windows-package
 
 windows-test: windows-package
