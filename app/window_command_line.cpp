@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "command_line_reply.h"
+
 namespace varnel::app {
 namespace {
 
@@ -50,10 +52,6 @@ constexpr std::string_view kHelp =
     "\n"
     "Qt's own options are taken too, such as -platform offscreen or -style fusion.\n"
     "To check a whole cable schedule from the command line, see varnel-calc(1).\n";
-
-std::string Quoted(std::string_view text) {
-    return std::string("'").append(text).append("'");
-}
 
 // The Qt option that `argument` names, in either of its forms, and whether its value
 // came after "=".

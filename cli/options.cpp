@@ -9,11 +9,14 @@
 #include <utility>
 #include <vector>
 
+#include "command_line_reply.h"
 #include "number_format.h"
 #include "unit_keywords.h"
 
 namespace varnel::cli {
 namespace {
+
+using app::Quoted;
 
 // What getopt_long answers for each option; the short -h answers as --help does.
 enum OptionId : int {
@@ -54,10 +57,6 @@ constexpr std::array<std::pair<std::string_view, ScheduleFormat>, 2> kFormats{{
     {"tsv", ScheduleFormat::Tsv},
     {"csv", ScheduleFormat::Csv},
 }};
-
-std::string Quoted(std::string_view text) {
-    return std::string("'").append(text).append("'");
-}
 
 std::string LongName(int id) {
     for (const option& entry : kLongOptions) {
