@@ -9,6 +9,16 @@
 
 namespace varnel::app {
 
+// What a command line asks for besides the program's own work.
+struct HelpRequest {};
+struct VersionRequest {};
+
+// What is wrong with a command line, in one line without the program's name:
+// "unrecognized option '--sise'".
+struct UsageError {
+    std::string what;
+};
+
 // The exit status of a refused command line, and of an answer that could not be written.
 inline constexpr int kExitUsage = 2;
 

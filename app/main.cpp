@@ -20,14 +20,14 @@ int main(int argc, char* argv[]) {
     UseBinaryStandardStreams();
     WindowCommand command =
         ReadWindowCommandLine(std::span<const char* const>(argv + 1, argv + argc));
-    if (std::holds_alternative<WindowHelp>(command)) {
+    if (std::holds_alternative<HelpRequest>(command)) {
         return WriteAnswer(kWindowProgramName, WindowHelpText(), std::cout, std::cerr);
     }
-    if (std::holds_alternative<WindowVersion>(command)) {
+    if (std::holds_alternative<VersionRequest>(command)) {
         return WriteAnswer(kWindowProgramName, VersionText(kWindowProgramName), std::cout,
                            std::cerr);
     }
-    if (const auto* error = std::get_if<WindowUsageError>(&command)) {
+    if (const auto* error = std::get_if<UsageError>(&command)) {
         return ReportUsageError(kWindowProgramName, error->what, std::cerr);
     }
     QApplication application(argc, argv);

@@ -75,21 +75,21 @@ WindowCommand ReadWindowCommandLine(std::span<const char* const> arguments) {
     for (std::size_t next = 0; next < arguments.size(); ++next) {
         std::string_view argument = arguments[next];
         if (argument == "-h" || argument == "--help") {
-            return WindowHelp{};
+            return HelpRequest{};
         }
         if (argument == "--version") {
-            return WindowVersion{};
+            return VersionRequest{};
         }
         if (!argument.starts_with('-') || argument == "-") {
-            return WindowUsageError{"unexpected argument " + Quoted(argument)};
+            return UsageError{"unexpected argument " + Quoted(argument)};
         }
         std::optional<std::pair<QtOption, bool>> qt = FindQtOption(argument);
         if (!qt) {
-            return WindowUsageError{"unrecognized option " + Quoted(argument)};
+            return UsageError{"unrecognized option " + Quoted(argument)};
         }
         auto [option, valueGiven] = *qt;
         if (option.takesValue && !valueGiven && ++next == arguments.size()) {
-            return WindowUsageError{"option " + Quoted(argument) + " requires an argument"};
+            return UsageError{"option " + Quoted(argument) + " requires an argument"};
         }
     }
     return OpenWindow{};

@@ -2,6 +2,8 @@
 // FieldAccess, the seam through which the calculation reaches them.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,7 +21,10 @@ inline constexpr std::string_view LENGTHUNIT = "LENGTHUNIT";
 enum class InputField : std::uint8_t { WireSize, WireLength, Resistance };
 
 // The control name of an input field: FieldName(InputField::Resistance) == "RESISTANCE".
-std::string_view FieldName(InputField field);
+constexpr std::string_view FieldName(InputField field) {
+    constexpr std::array<std::string_view, 3> kNames{WIRESIZE, WIRELENGTH, RESISTANCE};
+    return kNames.at(static_cast<std::size_t>(field));
+}
 
 // The seam to the window's text boxes: each field is read and replaced whole.
 class FieldAccess {

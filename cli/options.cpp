@@ -172,13 +172,13 @@ class CommandLineReader {
                 return ApplyUnit(ReadLengthUnit(value), options_.press.lengthUnit, "length", value,
                                  KeywordList(kLengthUnitKeywords));
             case kSize:
-                options_.press.size = value;
+                options_.press.texts.size = value;
                 return std::nullopt;
             case kLength:
-                options_.press.length = value;
+                options_.press.texts.length = value;
                 return std::nullopt;
             case kResistance:
-                options_.press.resistance = value;
+                options_.press.texts.resistance = value;
                 return std::nullopt;
             case kFormat:
                 return ApplyFormat(value);

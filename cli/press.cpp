@@ -8,8 +8,7 @@ namespace varnel::cli {
 
 PressAnswer CommandPress::Press(const PressInput& input) {
     CalculatorState state = StateWithUnits(input.sizeUnit, input.lengthUnit);
-    PressOutcome outcome =
-        varnel::Press(state, {input.size, input.length, input.resistance}, format_);
+    PressOutcome outcome = varnel::Press(state, input.texts, format_);
     return std::visit([this](const auto& ended) { return Answer(ended); }, outcome);
 }
 

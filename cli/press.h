@@ -14,9 +14,7 @@ namespace varnel::cli {
 
 // The field texts and units of one press; an empty text is a blank field.
 struct PressInput {
-    std::string_view size;
-    std::string_view length;
-    std::string_view resistance;
+    PressTexts texts;
     SizeUnit sizeUnit = SizeUnit::Awg;
     LengthUnit lengthUnit = LengthUnit::Feet;
 };
@@ -36,7 +34,7 @@ class CommandPress {
   public:
     explicit CommandPress(const NumberFormat& format) : format_(format) {}
 
-    // Runs one press. With AWG and feet, {"10", "1000", ""} answers Solved, Resistance,
+    // Runs one press. With AWG and feet, {{"10", "1000", ""}} answers Solved, Resistance,
     // "0.999933931240995"; {"10", "", ""} answers the message "You have to fill in either the
     // length or the resistance!"; {"500", "1", ""} the fault "THE CALCULATION FAILED:
     // DIVISION BY ZERO.".

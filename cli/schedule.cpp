@@ -130,7 +130,7 @@ class ScheduleWriter {
             return SendAnswered(record);
         }
         PressAnswer answer =
-            press_.Press({cell(kSize), cell(kLength), cell(kResistance), *sizeUnit, *lengthUnit});
+            press_.Press({{cell(kSize), cell(kLength), cell(kResistance)}, *sizeUnit, *lengthUnit});
         if (answer.kind != PressAnswer::Kind::Solved) {
             PutMessage(layout, answer.text);
             return SendAnswered(record);
