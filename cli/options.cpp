@@ -293,7 +293,7 @@ constexpr std::string_view kHelpStart =
     "                          row (size, size unit, length, length unit, resistance)\n"
     "                          is written back with its blank cell filled and a\n"
     "                          message cell; FILE may also follow as an argument\n"
-    "      --format FORMAT     read the schedule as tsv (tab-separated) or csv\n"
+    "      --format tsv|csv    read the schedule as tsv (tab-separated) or csv\n"
     "      --delimiter CHAR    the character between a csv schedule's cells\n"
     "      --locale NAME       read and write numbers as the locale NAME does (C,\n"
     "                          de_DE, ...) rather than as the environment's locale\n"
