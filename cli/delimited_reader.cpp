@@ -58,7 +58,7 @@ bool DelimitedReader::FirstLineHoldsTab() {
             if (filled) {
                 return false;
             }
-        } else if (c != ' ') {
+        } else if (c != ' ' && c != '"') {
             filled = true;
         }
     }

@@ -47,7 +47,8 @@ class DelimitedReader {
     DelimitedReader(const DelimitedReader&) = delete;
     DelimitedReader& operator=(const DelimitedReader&) = delete;
 
-    // True when the first line with more than spaces in it holds a tab; reads no record.
+    // True when the first line with more than spaces and double quotes in it holds a tab (a
+    // line of a quoted empty cell, "", is written back blank); reads no record.
     bool FirstLineHoldsTab();
 
     void SetDelimiter(char delimiter);
