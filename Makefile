@@ -13,10 +13,13 @@ PROGRAM_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-wayland font
 	fonts-dejavu-core libcsv-dev
 # Checking what is installed and packaged.
 PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file groff-base
-# The tests: GoogleTest, and the accessibility check, which drives the program through AT-SPI
-# on a virtual X display and on a headless Wayland compositor.
+# The tests: GoogleTest, the accessibility check, which drives the program through AT-SPI on
+# a virtual X display and on a headless Wayland compositor, and the Orca check, which runs it
+# under the Orca screen reader (speaking through speech-dispatcher and espeak-ng) with a
+# window manager (openbox), pressing keys with xdotool.
 TEST_PACKAGES := $(PROGRAM_PACKAGES) $(PACKAGING_PACKAGES) libgtest-dev xvfb xauth dbus \
-	at-spi2-core python3-pyatspi weston
+	at-spi2-core python3-pyatspi weston orca speech-dispatcher speech-dispatcher-espeak-ng \
+	openbox xdotool
 PACKAGE_PACKAGES := $(PROGRAM_PACKAGES) $(PACKAGING_PACKAGES) lintian
 FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev llvm
 BENCH_PACKAGES := $(PROGRAM_PACKAGES) libbenchmark-dev xvfb xauth python3
