@@ -47,8 +47,8 @@ STEPS = [
 
 # Orca quits where another Orca of the same user runs, on any display; this one runs beside
 # them (another check, the user's own), on its display and buses.
-ORCA_BESIDE_OTHERS = """import runpy, sys
-main = runpy.run_path("/usr/bin/orca", run_name="orca_beside_others")["main"]
+ORCA_BESIDE_OTHERS = """import runpy, shutil, sys
+main = runpy.run_path(shutil.which("orca"), run_name="orca_beside_others")["main"]
 main.__globals__["otherOrcas"] = lambda: []
 sys.exit(main())"""
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{")
