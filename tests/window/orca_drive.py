@@ -9,6 +9,7 @@ writes its log to a pseudo-terminal, which Python writes line by line."""
 import os
 import pty
 import re
+import signal
 import subprocess
 import sys
 import tempfile
@@ -183,6 +184,8 @@ def run_steps(session):
 
 
 def main(program):
+    # Stopped from outside (the check's time limit), it still stops what it started.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAIL: stopped from outside"))
     started = time.monotonic()
     failure = None
     with tempfile.TemporaryDirectory(prefix="varnel-orca-") as folder:
