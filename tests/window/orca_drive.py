@@ -174,10 +174,12 @@ def check(name, said, expected, forbidden):
 
 def run_steps(session):
     """The first failing step, or None."""
-    for name, keys, expected, forbidden in STEPS:
+    for step, (name, keys, expected, forbidden) in enumerate(STEPS):
         since = len(session.said)
         press(session, keys)
-        failure = check(name, session.wait_for(expected, since), expected, forbidden)
+        # The program's start, cold or under the sanitizers, takes longer than a key press.
+        said = session.wait_for(expected, since, seconds=15 if step else 45)
+        failure = check(name, said, expected, forbidden)
         if failure:
             return failure
     return None
