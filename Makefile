@@ -26,17 +26,27 @@ BENCH_PACKAGES := $(PROGRAM_PACKAGES) libbenchmark-dev xvfb xauth python3
 
 ENSURE := tools/ensure-packages
 
-.PHONY: all build test run screenshot clean
+.PHONY: all build build-tests test run screenshot clean
 
 all: build
 
-# The program and every test, in BUILD_DIR.
+# The configurations are CMake's presets (CMakePresets.json); the targets below only install
+# what each needs and call them. BUILD_DIR moves a preset's build elsewhere.
+CONFIGURE = cmake --preset $(1) -B $(2) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+# The two programs, in BUILD_DIR.
 build:
-	@$(ENSURE) $(TEST_PACKAGES)
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=ON
+	@$(ENSURE) $(PROGRAM_PACKAGES)
+	$(call CONFIGURE,default,$(BUILD_DIR))
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-test: build
+# The programs and every test, in BUILD_DIR; `make test` runs them.
+build-tests:
+	@$(ENSURE) $(TEST_PACKAGES)
+	$(call CONFIGURE,tests,$(BUILD_DIR))
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build-tests
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
 # Only the program: no test is configured or built.
@@ -46,7 +56,7 @@ run:
 		exit 1; \
 	fi
 	@$(ENSURE) $(PROGRAM_PACKAGES)
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=OFF
+	$(call CONFIGURE,default,$(BUILD_DIR))
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target varnel
 	$(BUILD_DIR)/app/varnel
 
@@ -57,7 +67,7 @@ run:
 XVFB_SCREENSHOT := xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb
 EXPONENT_SOLVES := square-inches length-in-inches
 
-screenshot: build
+screenshot: build-tests
 	$(BUILD_DIR)/tests/window_screenshot docs/screenshot.png
 	$(XVFB_SCREENSHOT) $(BUILD_DIR)/tests/window_screenshot docs/screenshot-dark.png wire-size dark
 	$(XVFB_SCREENSHOT) QT_SCALE_FACTOR=1.5 $(BUILD_DIR)/tests/window_screenshot \
@@ -79,15 +89,13 @@ PACKAGE_DIR := build-package
 
 install:
 	@$(ENSURE) $(PROGRAM_PACKAGES)
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_INSTALL_PREFIX=$(PREFIX) \
-		-DBUILD_TESTING=OFF
+	$(call CONFIGURE,default,$(BUILD_DIR)) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)
 
 package:
 	@$(ENSURE) $(PACKAGE_PACKAGES)
-	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-		-DBUILD_TESTING=OFF
+	cmake --preset package -B $(PACKAGE_DIR)
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
 	rm -f $(PACKAGE_DIR)/varnel_*.deb
 	cd $(PACKAGE_DIR) && cpack -G DEB
@@ -98,21 +106,13 @@ package-check: package
 
 # `make test-sanitize` builds the whole suite in build-sanitize with AddressSanitizer (leaks
 # included) and UndefinedBehaviorSanitizer and runs it, aborting at the first report.
-SANITIZE_DIR := build-sanitize
-SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
-SANITIZER_OPTIONS := halt_on_error=1:abort_on_error=1:print_stacktrace=1
-SANITIZER_ENV := ASAN_OPTIONS=$(SANITIZER_OPTIONS):detect_leaks=1 \
-	UBSAN_OPTIONS=$(SANITIZER_OPTIONS)
-
 .PHONY: test-sanitize
 
 test-sanitize:
 	@$(ENSURE) $(TEST_PACKAGES)
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=g++ \
-		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" \
-		-DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)" -DBUILD_TESTING=ON
-	$(SANITIZER_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
-	$(SANITIZER_ENV) ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
 
 # Robustness: `make fuzz` runs the press fuzzer (clang's libFuzzer) for FUZZ_SECONDS over a
 # copy of fuzz/corpus in build-fuzz.
@@ -150,10 +150,9 @@ WINDOWS_SCREENSHOT_PACKAGES := $(WINDOWS_TEST_PACKAGES) imagemagick
 # Debian ships no libcsv for Windows: its source package is compiled with the programs.
 WINDOWS_CONFIGURE = tools/windows-qt $(WINDOWS_DIR) "$(QT_WINDOWS)" && \
 	tools/debian-source libcsv $(WINDOWS_DIR)/libcsv-source && \
-	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=tools/windows-toolchain.cmake \
+	cmake --preset windows -B $(WINDOWS_DIR) \
 		-DVARNEL_LIBCSV_SOURCE_DIR=$(abspath $(WINDOWS_DIR))/libcsv-source \
-		-DCMAKE_PREFIX_PATH=$(abspath $(WINDOWS_DIR))/qt -DQT_HOST_PATH=/usr \
-		-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_PREFIX_PATH=$(abspath $(WINDOWS_DIR))/qt \
 		$(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 WINDOWS_VERSION = $$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(WINDOWS_DIR)/CMakeCache.txt)
 
@@ -166,6 +165,7 @@ windows:
 
 windows-package: windows
 	@$(ENSURE) $(WINDOWS_PACKAGE_PACKAGES)
+	$(WINDOWS_CONFIGURE) -DBUILD_TESTING=OFF
 	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target windows-package
 
 windows-test: windows-package

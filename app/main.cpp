@@ -9,42 +9,26 @@
 #include <variant>
 
 #include "application_identity.h"
+#include "command_line_reply.h"
 #include "console.h"
 #include "form1.h"
 #include "program_text.h"
 #include "window_command_line.h"
 
-namespace {
-
-using namespace varnel::app;
-
-constexpr int kExitUsage = 2;
-
-int WriteAnswer(std::string_view text) {
-    std::cout << text << std::flush;
-    return std::cout ? 0 : 1;
-}
-
-int ReportUsageError(const WindowUsageError& error) {
-    std::cerr << kWindowProgramName << ": " << error.what << "\nTry '" << kWindowProgramName
-              << " --help' for more information.\n";
-    return kExitUsage;
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
-    varnel::app::UseBinaryStandardStreams();
+    using namespace varnel::app;
+    UseBinaryStandardStreams();
     WindowCommand command =
         ReadWindowCommandLine(std::span<const char* const>(argv + 1, argv + argc));
-    if (std::holds_alternative<WindowHelp>(command)) {
-        return WriteAnswer(WindowHelpText());
+    if (std::holds_alternative<HelpRequest>(command)) {
+        return WriteAnswer(kWindowProgramName, WindowHelpText(), std::cout, std::cerr);
     }
-    if (std::holds_alternative<WindowVersion>(command)) {
-        return WriteAnswer(VersionText(kWindowProgramName));
+    if (std::holds_alternative<VersionRequest>(command)) {
+        return WriteAnswer(kWindowProgramName, VersionText(kWindowProgramName), std::cout,
+                           std::cerr);
     }
-    if (const auto* error = std::get_if<WindowUsageError>(&command)) {
-        return ReportUsageError(*error);
+    if (const auto* error = std::get_if<UsageError>(&command)) {
+        return ReportUsageError(kWindowProgramName, error->what, std::cerr);
     }
     QApplication application(argc, argv);
     varnel::window::DescribeApplication();

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "command.h"
+#include "command_line_reply.h"
 #include "console.h"
 #include "options.h"
 #include "program_text.h"
@@ -24,10 +25,11 @@ int main(int argc, char* argv[]) {
         return RunOptions(*options, std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1);
     }
     if (const auto* error = std::get_if<UsageError>(&command)) {
-        return ReportUsageError(*error, std::cerr);
+        return varnel::app::ReportUsageError(kProgramName, error->what, std::cerr);
     }
     if (std::holds_alternative<HelpRequest>(command)) {
-        return WriteAnswer(HelpText(), std::cout, std::cerr);
+        return varnel::app::WriteAnswer(kProgramName, HelpText(), std::cout, std::cerr);
     }
-    return WriteAnswer(varnel::app::VersionText(kProgramName), std::cout, std::cerr);
+    return varnel::app::WriteAnswer(kProgramName, varnel::app::VersionText(kProgramName), std::cout,
+                                    std::cerr);
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "command_line_reply.h"
+
 namespace varnel::app {
 namespace {
 
@@ -51,10 +53,6 @@ constexpr std::string_view kHelp =
     "Qt's own options are taken too, such as -platform offscreen or -style fusion.\n"
     "To check a whole cable schedule from the command line, see varnel-calc(1).\n";
 
-std::string Quoted(std::string_view text) {
-    return std::string("'").append(text).append("'");
-}
-
 // The Qt option that `argument` names, in either of its forms, and whether its value
 // came after "=".
 std::optional<std::pair<QtOption, bool>> FindQtOption(std::string_view argument) {
@@ -77,21 +75,21 @@ WindowCommand ReadWindowCommandLine(std::span<const char* const> arguments) {
     for (std::size_t next = 0; next < arguments.size(); ++next) {
         std::string_view argument = arguments[next];
         if (argument == "-h" || argument == "--help") {
-            return WindowHelp{};
+            return HelpRequest{};
         }
         if (argument == "--version") {
-            return WindowVersion{};
+            return VersionRequest{};
         }
         if (!argument.starts_with('-') || argument == "-") {
-            return WindowUsageError{"unexpected argument " + Quoted(argument)};
+            return UsageError{"unexpected argument " + Quoted(argument)};
         }
         std::optional<std::pair<QtOption, bool>> qt = FindQtOption(argument);
         if (!qt) {
-            return WindowUsageError{"unrecognized option " + Quoted(argument)};
+            return UsageError{"unrecognized option " + Quoted(argument)};
         }
         auto [option, valueGiven] = *qt;
         if (option.takesValue && !valueGiven && ++next == arguments.size()) {
-            return WindowUsageError{"option " + Quoted(argument) + " requires an argument"};
+            return UsageError{"option " + Quoted(argument) + " requires an argument"};
         }
     }
     return OpenWindow{};

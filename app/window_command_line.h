@@ -9,23 +9,18 @@
 #include <string_view>
 #include <variant>
 
+#include "command_line_reply.h"
+
 namespace varnel::app {
 
 inline constexpr std::string_view kWindowProgramName = "varnel";
 
 struct OpenWindow {};
-struct WindowHelp {};
-struct WindowVersion {};
 
-// What is wrong, in one line without the program's name: "unrecognized option '--bogus'".
-struct WindowUsageError {
-    std::string what;
-};
-
-using WindowCommand = std::variant<OpenWindow, WindowHelp, WindowVersion, WindowUsageError>;
+using WindowCommand = std::variant<OpenWindow, HelpRequest, VersionRequest, UsageError>;
 
 // Reads the arguments after the program's name, in order; the first help, version or error
-// settles it. {"-platform", "offscreen", "--version"} gives WindowVersion; {"--bogus"} the
+// settles it. {"-platform", "offscreen", "--version"} gives VersionRequest; {"--bogus"} the
 // error "unrecognized option '--bogus'"; {"-platform"} the error "option '-platform' requires
 // an argument".
 WindowCommand ReadWindowCommandLine(std::span<const char* const> arguments);

@@ -3,7 +3,7 @@
 // and the resident memory after the first 1,000 events and at the end, beside the target of a
 // growth under 1 MiB. Fails when an event does not do what it must; a missed memory target is
 // reported with its margin, as the text boxes' undo history keeps the room the largest paste
-// took (see the README's Performance).
+// took (see the Performance of docs/design.md).
 #include <unistd.h>
 
 #include <malloc.h>

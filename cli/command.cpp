@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "command_line_reply.h"
 #include "press.h"
 #include "schedule.h"
 #include "unit_keywords.h"
@@ -14,16 +15,12 @@ namespace varnel::cli {
 namespace {
 
 int Complain(std::ostream& err, std::string_view what, int status) {
-    err << kProgramName << ": " << what << '\n' << std::flush;
-    return status;
+    return app::Complain(kProgramName, what, err, status);
 }
 
 // The exit status once the results are out; a failed write turns it into an error.
 int Flushed(std::ostream& out, std::ostream& err, int status) {
-    if (!out.flush()) {
-        return Complain(err, "write error", kExitUsage);
-    }
-    return status;
+    return app::Flushed(kProgramName, out, err, status);
 }
 
 int RunPress(const Options& options, std::ostream& out, std::ostream& err) {
@@ -117,17 +114,6 @@ int RunOptions(const Options& options, std::istream& in, std::ostream& out, std:
                bool answerAtOnce) {
     return options.batch ? RunBatch(options, in, out, err, answerAtOnce)
                          : RunPress(options, out, err);
-}
-
-int WriteAnswer(std::string_view text, std::ostream& out, std::ostream& err) {
-    out << text;
-    return Flushed(out, err, kExitSolved);
-}
-
-int ReportUsageError(const UsageError& error, std::ostream& err) {
-    err << kProgramName << ": " << error.what << "\nTry '" << kProgramName
-        << " --help' for more information.\n";
-    return kExitUsage;
 }
 
 }  // namespace varnel::cli

@@ -9,11 +9,14 @@
 #include <utility>
 #include <vector>
 
+#include "command_line_reply.h"
 #include "number_format.h"
 #include "unit_keywords.h"
 
 namespace varnel::cli {
 namespace {
+
+using app::Quoted;
 
 // What getopt_long answers for each option; the short -h answers as --help does.
 enum OptionId : int {
@@ -54,10 +57,6 @@ constexpr std::array<std::pair<std::string_view, ScheduleFormat>, 2> kFormats{{
     {"tsv", ScheduleFormat::Tsv},
     {"csv", ScheduleFormat::Csv},
 }};
-
-std::string Quoted(std::string_view text) {
-    return std::string("'").append(text).append("'");
-}
 
 std::string LongName(int id) {
     for (const option& entry : kLongOptions) {
@@ -173,13 +172,13 @@ class CommandLineReader {
                 return ApplyUnit(ReadLengthUnit(value), options_.press.lengthUnit, "length", value,
                                  KeywordList(kLengthUnitKeywords));
             case kSize:
-                options_.press.size = value;
+                options_.press.texts.size = value;
                 return std::nullopt;
             case kLength:
-                options_.press.length = value;
+                options_.press.texts.length = value;
                 return std::nullopt;
             case kResistance:
-                options_.press.resistance = value;
+                options_.press.texts.resistance = value;
                 return std::nullopt;
             case kFormat:
                 return ApplyFormat(value);
@@ -294,7 +293,7 @@ constexpr std::string_view kHelpStart =
     "                          row (size, size unit, length, length unit, resistance)\n"
     "                          is written back with its blank cell filled and a\n"
     "                          message cell; FILE may also follow as an argument\n"
-    "      --format FORMAT     read the schedule as tsv (tab-separated) or csv\n"
+    "      --format tsv|csv    read the schedule as tsv (tab-separated) or csv\n"
     "      --delimiter CHAR    the character between a csv schedule's cells\n"
     "      --locale NAME       read and write numbers as the locale NAME does (C,\n"
     "                          de_DE, ...) rather than as the environment's locale\n"

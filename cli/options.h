@@ -9,6 +9,7 @@
 #include <string_view>
 #include <variant>
 
+#include "command_line_reply.h"
 #include "numeric_text.h"
 #include "press.h"
 
@@ -30,14 +31,9 @@ struct Options {
     std::optional<char> delimiter;                 // --delimiter; nullopt: from the locale
 };
 
-struct HelpRequest {};
-struct VersionRequest {};
-
-// What is wrong with the command line, in one line without the program's name:
-// "unrecognized option '--sise'".
-struct UsageError {
-    std::string what;
-};
+using app::HelpRequest;
+using app::UsageError;
+using app::VersionRequest;
 
 using Command = std::variant<Options, HelpRequest, VersionRequest, UsageError>;
 

@@ -21,7 +21,7 @@ constexpr std::array<Column, 3> kNeededColumns{kSize, kLength, kResistance};
 constexpr std::size_t kNone = std::string_view::npos;
 constexpr std::size_t kRowCells = 5;  // a row without a header, its message aside
 
-// The column each field is written into, in the order of Field.
+// The column each field is written into, in the order of InputField.
 constexpr std::array<Column, 3> kFieldColumns{kSize, kLength, kResistance};
 
 // A cell without the spaces and tabs around it: " awg " reads as "awg".
@@ -130,7 +130,7 @@ class ScheduleWriter {
             return SendAnswered(record);
         }
         PressAnswer answer =
-            press_.Press({cell(kSize), cell(kLength), cell(kResistance), *sizeUnit, *lengthUnit});
+            press_.Press({{cell(kSize), cell(kLength), cell(kResistance)}, *sizeUnit, *lengthUnit});
         if (answer.kind != PressAnswer::Kind::Solved) {
             PutMessage(layout, answer.text);
             return SendAnswered(record);

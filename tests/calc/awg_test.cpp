@@ -8,6 +8,7 @@
 #include <string>
 
 #include "case_table.h"
+#include "checked_arithmetic.h"
 #include "number_formats.h"
 
 namespace varnel {
@@ -148,7 +149,7 @@ TEST(GaugeToArea, FollowsTheGaugeFormula) {
     EXPECT_THROW(GaugeToArea(-400.0), ArithmeticFault);
 }
 
-// The table of how far the gauge formula is from the AWG definition, as the README gives it:
+// The table of how far the gauge formula is from the AWG definition, as docs/design.md gives it:
 // the cross-section used, the definition's (diameter 0.005 in x 92^((36 - n) / 39)), both in
 // square millimetres to five digits, and the difference in percent to two decimals.
 struct AccuracyCase : NamedCase {

@@ -9,16 +9,16 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>
 
 #include "case_table.h"
-#include "fake_window.h"
 #include "hostile_texts.h"
 #include "number_formats.h"
+#include "typed_press.h"
 
 namespace varnel {
 namespace {
@@ -48,33 +48,37 @@ constexpr std::size_t kWireSize = 0;
 constexpr std::size_t kWireLength = 1;
 constexpr std::size_t kResistance = 2;
 
+// The places, each in every unit of its kind: the wire size's or the length's.
+struct PlaceInEveryUnit {
+    std::string_view name;
+    std::size_t field;
+    std::array<std::string, 3> texts;
+    bool inSizeUnits;
+    std::string_view notUnderstood;
+    std::string_view blankRule;
+};
+
+// clang-format off
+const std::array<PlaceInEveryUnit, 3> kPlaces{{
+    {"WireSizeIn", kWireSize, {"", "1000", ""}, true, kSizeNotUnderstood, kSizeAndResistanceBlank},
+    {"ResistanceSolvingWireSizeIn", kResistance, {"", "1000", ""}, true, kResistanceNotUnderstood, kSizeAndResistanceBlank},
+    {"LengthIn", kWireLength, {"10", "", ""}, false, kLengthNotUnderstood, kLengthAndResistanceBlank},
+}};
+// clang-format on
+
 std::vector<FieldPlace> FieldPlaces() {
     std::vector<FieldPlace> places;
-    for (std::size_t size = 0; size < kSizeUnits.size(); ++size) {
-        auto sizeIndex = static_cast<std::int16_t>(size);
-        places.push_back({"WireSizeIn" + std::string(kSizeUnits[size]),
-                          kWireSize,
-                          {"", "1000", ""},
-                          sizeIndex,
-                          0,
-                          kSizeNotUnderstood,
-                          kSizeAndResistanceBlank});
-        places.push_back({"ResistanceSolvingWireSizeIn" + std::string(kSizeUnits[size]),
-                          kResistance,
-                          {"", "1000", ""},
-                          sizeIndex,
-                          0,
-                          kResistanceNotUnderstood,
-                          kSizeAndResistanceBlank});
-    }
-    for (std::size_t length = 0; length < kLengthUnits.size(); ++length) {
-        places.push_back({"LengthIn" + std::string(kLengthUnits[length]),
-                          kWireLength,
-                          {"10", "", ""},
-                          0,
-                          static_cast<std::int16_t>(length),
-                          kLengthNotUnderstood,
-                          kLengthAndResistanceBlank});
+    for (const PlaceInEveryUnit& place : kPlaces) {
+        std::span<const std::string_view> units =
+            place.inSizeUnits ? std::span<const std::string_view>(kSizeUnits)
+                              : std::span<const std::string_view>(kLengthUnits);
+        for (std::size_t unit = 0; unit < units.size(); ++unit) {
+            auto index = static_cast<std::int16_t>(unit);
+            places.push_back({std::string(place.name) + std::string(units[unit]), place.field,
+                              place.texts, place.inSizeUnits ? index : std::int16_t{0},
+                              place.inSizeUnits ? std::int16_t{0} : index, place.notUnderstood,
+                              place.blankRule});
+        }
     }
     return places;
 }
@@ -85,24 +89,14 @@ TEST_P(HostileInput, EndsThePressWithAMessageAtOnce) {
     const auto& [place, hostile] = GetParam();
     std::array<std::string, 3> texts = place.texts;
     texts[place.field] = hostile.text;
-    FakeWindow window(texts[kWireSize], texts[kWireLength], texts[kResistance]);
-    CalculatorState state;
-    state.SIZEINDEX = place.sizeIndex;
-    state.LENGTHINDEX = place.lengthIndex;
-
-    std::optional<FaultKind> fault;
     auto start = std::chrono::steady_clock::now();
-    try {
-        Calculate(state, window, window, kPeriod);
-    } catch (const ArithmeticFault& f) {
-        fault = f.kind();
-    }
+    PressOutcome outcome = PressOnce({texts[kWireSize], texts[kWireLength], texts[kResistance],
+                                      static_cast<SizeUnit>(place.sizeIndex),
+                                      static_cast<LengthUnit>(place.lengthIndex)})
+                               .outcome;
     auto elapsed = std::chrono::steady_clock::now() - start;
 
-    EXPECT_FALSE(fault);
-    EXPECT_TRUE(window.writes.empty());
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages.front(),
+    EXPECT_EQ(MessageOf(outcome),
               hostile.ending == Ending::BlankRule ? place.blankRule : place.notUnderstood);
     EXPECT_LT(elapsed, kAnswerBound);
 }

@@ -32,8 +32,8 @@ std::string Describe(const Command& command) {
              << (options.scheduleFormat ? char('0' + int(*options.scheduleFormat)) : '-') << ' '
              << options.delimiter.value_or('-');
     } else {
-        text << "press '" << press.size << "' '" << press.length << "' '" << press.resistance
-             << "' " << static_cast<int>(press.sizeUnit) << ' '
+        text << "press '" << press.texts.size << "' '" << press.texts.length << "' '"
+             << press.texts.resistance << "' " << static_cast<int>(press.sizeUnit) << ' '
              << static_cast<int>(press.lengthUnit);
     }
     text << ' ' << options.format.decimal << options.format.group;
