@@ -135,7 +135,11 @@ def start_desktop(session):
                   "-nolisten", "tcp", pass_fds=(write,))
     os.close(write)
     session.env["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
-    session.start("openbox", "--sm-disable")
+    # Openbox runs its start-up command once it manages the screen; a window mapped before
+    # that is never activated, and Orca would not hear of it.
+    managing = os.path.join(session.folder, "openbox-managing")
+    session.start("openbox", "--sm-disable", "--startup", f"touch {managing}")
+    wait_until("openbox", lambda: os.path.exists(managing))
     session.start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
     wait_until("the accessibility bus", lambda: "true" in session.run(
         "dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
