@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "awg.h"
@@ -32,35 +33,6 @@ constexpr int kRepetitions = 5;
 
 const UnitConversion& kFeet = LengthUnitRow(LengthUnit::Feet).conversion;
 const UnitConversion& kCircularMils = *SizeUnitRow(SizeUnit::CircularMils).conversion;
-
-// The three field texts, read by every press and never replaced: each SetFieldText is only
-// kept as the last write, so that every press solves the same blank field again.
-class BenchWindow : public FieldAccess, public MessageSink {
-  public:
-    explicit BenchWindow(std::array<std::string, 3> texts) : texts_(std::move(texts)) {}
-
-    std::string GetFieldText(std::string_view field) const override {
-        return texts_[FieldIndex(field)];
-    }
-
-    void SetFieldText(std::string_view field, const std::string& text) override {
-        writtenField = field;
-        writtenText = text;
-    }
-
-    void ShowMessage(const std::string& text) override { message = text; }
-
-    std::string_view writtenField;
-    std::string writtenText;
-    std::string message;
-
-  private:
-    static std::size_t FieldIndex(std::string_view field) {
-        return field == WIRESIZE ? 0 : field == WIRELENGTH ? 1 : 2;
-    }
-
-    std::array<std::string, 3> texts_;
-};
 
 // The arithmetic of one path from its two typed values, as Calculate does it.
 using PathArithmetic = double (*)(double, double);
@@ -96,7 +68,7 @@ struct SolvePath {
     const char* name;
     std::array<std::string, 3> texts;
     SizeUnit sizeUnit;
-    std::string_view solvedField;
+    InputField solvedField;
     std::array<double, 2> typedValues;
     PathArithmetic arithmetic;
     WrittenNumber written;
@@ -106,42 +78,43 @@ const std::array<SolvePath, 4> kPaths{{
     {"ResistanceBlank",
      {"10", "1000", ""},
      SizeUnit::Awg,
-     RESISTANCE,
+     InputField::Resistance,
      {10.0, 1000.0},
      ResistanceOfGauge,
      WrittenNumber::Double},
     {"LengthBlank",
      {"10", "", "1"},
      SizeUnit::Awg,
-     WIRELENGTH,
+     InputField::WireLength,
      {10.0, 1.0},
      LengthOfGauge,
      WrittenNumber::Single},
     {"WireSizeBlankAwg",
      {"", "1000", "1"},
      SizeUnit::Awg,
-     WIRESIZE,
+     InputField::WireSize,
      {1000.0, 1.0},
      GaugeOf,
      WrittenNumber::Double},
     {"WireSizeBlankCircularMils",
      {"", "1000", "1"},
      SizeUnit::CircularMils,
-     WIRESIZE,
+     InputField::WireSize,
      {1000.0, 1.0},
      CircularMilsOf,
      WrittenNumber::Double},
 }};
 
-void PressThroughCalculate(benchmark::State& run, const SolvePath* path) {
-    BenchWindow window(path->texts);
-    CalculatorState state;
-    state.SIZEINDEX = static_cast<std::int16_t>(path->sizeUnit);
+void PressAsValue(benchmark::State& run, const SolvePath* path) {
+    CalculatorState state = StateWithUnits(path->sizeUnit, LengthUnit::Feet);
+    const PressTexts texts{path->texts[0], path->texts[1], path->texts[2]};
+    PressOutcome outcome;
     for (auto _ : run) {
-        Calculate(state, window, window, kPeriod);
-        benchmark::DoNotOptimize(window.writtenText);
+        outcome = Press(state, texts, kPeriod);
+        benchmark::DoNotOptimize(outcome);
     }
-    if (!window.message.empty() || window.writtenField != path->solvedField) {
+    const auto* solved = std::get_if<Solved>(&outcome);
+    if (solved == nullptr || solved->field != path->solvedField) {
         run.SkipWithError("the press did not solve the path's blank field");
     }
 }
@@ -189,7 +162,7 @@ void RepeatKeepingFastest(benchmark::internal::Benchmark* benchmark) {
 void RegisterBenchmarks() {
     for (const SolvePath& path : kPaths) {
         RepeatKeepingFastest(
-            benchmark::RegisterBenchmark(PressName(path).c_str(), PressThroughCalculate, &path));
+            benchmark::RegisterBenchmark(PressName(path).c_str(), PressAsValue, &path));
         RepeatKeepingFastest(
             benchmark::RegisterBenchmark(ArithmeticName(path).c_str(), ArithmeticAlone, &path));
     }

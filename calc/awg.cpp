@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "checked_arithmetic.h"
+
 namespace varnel {
 namespace {
 

@@ -13,18 +13,18 @@ constexpr int kSizeBlank = 1;
 constexpr int kLengthBlank = 2;
 constexpr int kResistanceBlank = 4;
 
-std::optional<std::string_view> BlankRuleMessage(int blankMask) {
+std::optional<PressMessage> BlankRuleMessage(int blankMask) {
     switch (blankMask) {
         case 0:
-            return kNoFieldBlank;
+            return PressMessage::NoFieldBlank;
         case kSizeBlank | kLengthBlank | kResistanceBlank:
-            return kAllFieldsBlank;
+            return PressMessage::AllFieldsBlank;
         case kLengthBlank | kResistanceBlank:
-            return kLengthAndResistanceBlank;
+            return PressMessage::LengthAndResistanceBlank;
         case kSizeBlank | kResistanceBlank:
-            return kSizeAndResistanceBlank;
+            return PressMessage::SizeAndResistanceBlank;
         case kSizeBlank | kLengthBlank:
-            return kSizeAndLengthBlank;
+            return PressMessage::SizeAndLengthBlank;
         default:
             return std::nullopt;
     }
@@ -51,57 +51,51 @@ const UnitConversion& SizeConversion(SizeUnit unit) {
     return *SizeUnitRow(unit).conversion;
 }
 
-// The steps of one press, sharing its state, fields, message sink and locale.
-class Press {
+// The steps of one press, sharing its state, texts and locale.
+class PressSteps {
   public:
-    Press(CalculatorState& state, FieldAccess& fields, MessageSink& messages,
-          const NumberFormat& format)
-        : state_(state), fields_(fields), messages_(messages), format_(format) {}
+    PressSteps(CalculatorState& state, const PressTexts& texts, const NumberFormat& format)
+        : state_(state), texts_(texts), format_(format) {}
 
-    void Run() {
-        int blankMask = BlankMask();
-        state_.SIZEVALUE = 0.0;
-        if (std::optional<std::string_view> message = BlankRuleMessage(blankMask)) {
-            Show(*message);
-            return;
+    PressOutcome Run() {
+        try {
+            return Steps();
+        } catch (const ArithmeticFault& fault) {
+            return Faulted{fault.kind()};
         }
-        if (blankMask != kSizeBlank && !ReadWireSize()) {
-            return;
-        }
-        if (blankMask != kLengthBlank && !ReadLength()) {
-            return;
-        }
-        if (blankMask != kResistanceBlank && !ReadResistance()) {
-            return;
-        }
-        Solve(blankMask);
     }
 
   private:
+    PressOutcome Steps() {
+        int blankMask = BlankMask();
+        state_.SIZEVALUE = 0.0;
+        if (std::optional<PressMessage> message = BlankRuleMessage(blankMask)) {
+            return Refused{*message};
+        }
+        if (blankMask != kSizeBlank && !ReadWireSize()) {
+            return Refused{PressMessage::SizeNotUnderstood};
+        }
+        if (blankMask != kLengthBlank && !ReadLength()) {
+            return Refused{PressMessage::LengthNotUnderstood};
+        }
+        if (blankMask != kResistanceBlank && !ReadResistance()) {
+            return Refused{PressMessage::ResistanceNotUnderstood};
+        }
+        return Solve(blankMask);
+    }
+
     int BlankMask() const {
         int mask = 0;
-        if (IsBlankText(fields_.GetFieldText(WIRESIZE))) {
+        if (IsBlankText(texts_.size)) {
             mask |= kSizeBlank;
         }
-        if (IsBlankText(fields_.GetFieldText(WIRELENGTH))) {
+        if (IsBlankText(texts_.length)) {
             mask |= kLengthBlank;
         }
-        if (IsBlankText(fields_.GetFieldText(RESISTANCE))) {
+        if (IsBlankText(texts_.resistance)) {
             mask |= kResistanceBlank;
         }
         return mask;
-    }
-
-    void Show(std::string_view message) { messages_.ShowMessage(std::string(message)); }
-
-    // Shows the message and reports that the input was refused.
-    bool Refuse(std::string_view message) {
-        Show(message);
-        return false;
-    }
-
-    std::optional<double> ReadPositiveField(std::string_view field) const {
-        return ReadPositiveNumber(fields_.GetFieldText(field), format_);
     }
 
     bool ReadWireSize() {
@@ -110,9 +104,9 @@ class Press {
     }
 
     bool ReadGauge() {
-        std::optional<double> gauge = ParseGauge(fields_.GetFieldText(WIRESIZE), format_);
+        std::optional<double> gauge = ParseGauge(texts_.size, format_);
         if (!gauge) {
-            return Refuse(kSizeNotUnderstood);
+            return false;
         }
         state_.SIZEVALUE = *gauge;
         state_.AREA = GaugeToArea(*gauge);
@@ -120,9 +114,9 @@ class Press {
     }
 
     bool ReadSizeInUnit(SizeUnit unit) {
-        std::optional<double> size = ReadPositiveField(WIRESIZE);
+        std::optional<double> size = ReadPositiveNumber(texts_.size, format_);
         if (!size) {
-            return Refuse(kSizeNotUnderstood);
+            return false;
         }
         state_.SIZEVALUE = *size;
         state_.AREA = RoundToSingle(ApplyConversion(*size, SizeConversion(unit).toBase));
@@ -130,73 +124,89 @@ class Press {
     }
 
     bool ReadLength() {
-        std::optional<double> length = ReadPositiveField(WIRELENGTH);
+        std::optional<double> length = ReadPositiveNumber(texts_.length, format_);
         if (!length) {
-            return Refuse(kLengthNotUnderstood);
+            return false;
         }
         state_.LENGTHM = ApplyConversion(*length, SelectedLengthConversion(state_).toBase);
         return true;
     }
 
     bool ReadResistance() {
-        std::optional<double> ohms = ReadPositiveField(RESISTANCE);
+        std::optional<double> ohms = ReadPositiveNumber(texts_.resistance, format_);
         if (!ohms) {
-            return Refuse(kResistanceNotUnderstood);
+            return false;
         }
         state_.OHMS = *ohms;
         return true;
     }
 
-    void Solve(int blankMask) {
+    // Only one field is blank here.
+    Solved Solve(int blankMask) {
         switch (blankMask) {
             case kSizeBlank:
-                SolveWireSize();
-                break;
+                return SolveWireSize();
             case kLengthBlank:
-                SolveLength();
-                break;
-            case kResistanceBlank:
-                SolveResistance();
-                break;
+                return SolveLength();
+            default:
+                return SolveResistance();
         }
     }
 
-    void SolveWireSize() {
+    Solved SolveWireSize() {
         state_.AREA =
             RoundToSingle(CheckedMultiply(CheckedDivide(COPPER_RHO, state_.OHMS), state_.LENGTHM));
         SizeUnit unit = SelectedSizeUnit(state_);
         if (unit == SizeUnit::Awg) {
             state_.SIZEVALUE = AreaToGauge(state_.AREA);
-            fields_.SetFieldText(WIRESIZE, GaugeText(state_.SIZEVALUE, format_));
-            return;
+            return {InputField::WireSize, GaugeText(state_.SIZEVALUE, format_)};
         }
         state_.SIZEVALUE = ApplyConversion(state_.AREA, SizeConversion(unit).fromBase);
-        fields_.SetFieldText(WIRESIZE, NumberText(state_.SIZEVALUE, format_));
+        return {InputField::WireSize, NumberText(state_.SIZEVALUE, format_)};
     }
 
-    void SolveLength() {
+    Solved SolveLength() {
         state_.LENGTHM = CheckedDivide(CheckedMultiply(state_.AREA, state_.OHMS), COPPER_RHO);
         state_.LENGTHVALUE = RoundToSingle(
             ApplyConversion(state_.LENGTHM, SelectedLengthConversion(state_).fromBase));
-        fields_.SetFieldText(WIRELENGTH, NumberText(state_.LENGTHVALUE, format_));
+        return {InputField::WireLength, NumberText(state_.LENGTHVALUE, format_)};
     }
 
-    void SolveResistance() {
+    Solved SolveResistance() {
         state_.OHMS = CheckedMultiply(CheckedDivide(COPPER_RHO, state_.AREA), state_.LENGTHM);
-        fields_.SetFieldText(RESISTANCE, NumberText(state_.OHMS, format_));
+        return {InputField::Resistance, NumberText(state_.OHMS, format_)};
     }
 
     CalculatorState& state_;
-    FieldAccess& fields_;
-    MessageSink& messages_;
+    const PressTexts& texts_;
     const NumberFormat& format_;
 };
 
+// Writes a press's outcome through the window's seams; a fault is raised again.
+void Present(const PressOutcome& outcome, FieldAccess& fields, MessageSink& messages) {
+    if (const auto* solved = std::get_if<Solved>(&outcome)) {
+        fields.SetFieldText(FieldName(solved->field), solved->text);
+    } else if (const auto* refused = std::get_if<Refused>(&outcome)) {
+        messages.ShowMessage(std::string(refused->text()));
+    } else {
+        RaiseFault(std::get<Faulted>(outcome).kind);
+    }
+}
+
 }  // namespace
 
-void Calculate(CalculatorState& state, FieldAccess& fields, MessageSink& messages,
-               const NumberFormat& format) {
-    Press(state, fields, messages, format).Run();
+PressOutcome Press(CalculatorState& state, const PressTexts& texts, const NumberFormat& format) {
+    return PressSteps(state, texts, format).Run();
+}
+
+PressOutcome Calculate(CalculatorState& state, FieldAccess& fields, MessageSink& messages,
+                       const NumberFormat& format) {
+    std::string size = fields.GetFieldText(WIRESIZE);
+    std::string length = fields.GetFieldText(WIRELENGTH);
+    std::string resistance = fields.GetFieldText(RESISTANCE);
+    PressOutcome outcome = Press(state, {size, length, resistance}, format);
+    Present(outcome, fields, messages);
+    return outcome;
 }
 
 }  // namespace varnel

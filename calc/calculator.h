@@ -1,18 +1,29 @@
 // The press of CALCULATE: from which of the three fields is blank it decides what to solve,
 // checks the two inputs, converts them to square millimetres, metres and ohms, solves for
-// the third quantity with the resistivity of copper and writes the result into the blank
-// field. It reaches its window only through FieldAccess and a MessageSink.
+// the third quantity with the resistivity of copper and answers with the text to write into
+// the blank field, the message that refuses the press, or the arithmetic fault that ended it.
+//
+// Press is the calculation itself and answers in a value; Calculate is the window's adapter
+// over it, reading the fields through FieldAccess and answering through them and a
+// MessageSink.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
+#include "checked_arithmetic.h"
+#include "fields.h"
+#include "messages.h"
 #include "numeric_text.h"
 
 namespace varnel {
 
-// The numbers kept between presses; all zero when the window opens (AWG, feet).
+// The window's calculator state; all zero when the window opens (AWG, feet). The two unit
+// indexes select the units of every press; the numbers are set by a press, and none of them
+// is read by the next.
 struct CalculatorState {
     double SIZEVALUE = 0.0;        // wire size in the selected unit; for AWG the gauge
     std::int16_t SIZEINDEX = 0;    // selected wire-size unit, a SizeUnit (units.h)
@@ -23,44 +34,53 @@ struct CalculatorState {
     double LENGTHM = 0.0;          // length in metres
 };
 
-// The control names of the fields the calculation reads and writes.
-inline constexpr std::string_view WIRESIZE = "WIRESIZE";
-inline constexpr std::string_view WIRELENGTH = "WIRELENGTH";
-inline constexpr std::string_view RESISTANCE = "RESISTANCE";
-inline constexpr std::string_view WIREUNIT = "WIREUNIT";
-inline constexpr std::string_view LENGTHUNIT = "LENGTHUNIT";
-
-// The seam to the window's text boxes: each field is read and replaced whole.
-class FieldAccess {
-  public:
-    virtual ~FieldAccess() = default;
-    virtual std::string GetFieldText(std::string_view field) const = 0;
-    virtual void SetFieldText(std::string_view field, const std::string& text) = 0;
-};
-
 // The resistivity of copper in ohm square millimetres per metre.
 inline constexpr double COPPER_RHO = 0.01725608;
 
-// The messages of a press, word for word.
-// clang-format off
-inline constexpr std::string_view kNoFieldBlank = "You have to leave one of the fields blank!";
-inline constexpr std::string_view kAllFieldsBlank = "You have to fill in two of the fields!";
-inline constexpr std::string_view kLengthAndResistanceBlank = "You have to fill in either the length or the resistance!";
-inline constexpr std::string_view kSizeAndResistanceBlank = "You have to fill in either the wire size or the resistance!";
-inline constexpr std::string_view kSizeAndLengthBlank = "You have to fill in either the wire size or the length!";
-inline constexpr std::string_view kSizeNotUnderstood = "THE WIRESIZE YOU ENTERED IS NOT UNDERSTOOD.";
-inline constexpr std::string_view kLengthNotUnderstood = "THE WIRELENGTH YOU ENTERED IS NOT UNDERSTOOD.";
-inline constexpr std::string_view kResistanceNotUnderstood = "THE RESISTANCE YOU ENTERED IS NOT UNDERSTOOD.";
-// clang-format on
+// The texts of the three input fields as they stand; an empty text is a blank field.
+struct PressTexts {
+    std::string_view size;
+    std::string_view length;
+    std::string_view resistance;
+};
 
-// One press of CALCULATE. It ends in exactly one of three ways: the result is written into
-// the one blank field; one message is shown and no field is written; or an ArithmeticFault
-// leaves it, no field is written and the state fields set before the fault keep their
-// values. The two filled fields are never rewritten. A unit index outside its cycle, which
-// no press sets, ends a press that passes the blank rule with an InvalidOperation fault.
-// Example: AWG, feet, WIRESIZE "10", WIRELENGTH "1000", RESISTANCE "" writes
-// " 0.999933931240995" into RESISTANCE.
-void Calculate(CalculatorState& state, FieldAccess& fields, MessageSink& messages,
-               const NumberFormat& format);
+// The result written into the blank field, as the window writes it (with its leading space).
+struct Solved {
+    InputField field;
+    std::string text;
+    bool operator==(const Solved&) const = default;
+};
+
+// A press refused by one message; nothing is written.
+struct Refused {
+    PressMessage message;
+    std::string_view text() const { return MessageText(message); }
+    std::optional<InputField> fieldToMend() const { return FieldToMend(message); }
+    bool operator==(const Refused&) const = default;
+};
+
+// A press ended by an arithmetic fault; nothing is written.
+struct Faulted {
+    FaultKind kind;
+    bool operator==(const Faulted&) const = default;
+};
+
+using PressOutcome = std::variant<Solved, Refused, Faulted>;
+
+// One press of CALCULATE in the units that the state's SIZEINDEX and LENGTHINDEX select. It
+// sets the state's numbers as far as it gets (after a fault, those set before it keep their
+// values) and answers in exactly one of the three ways; the two filled fields are never
+// rewritten. A unit index outside its cycle, which no press sets, ends a press that passes the
+// blank rule with an InvalidOperation fault.
+// Example: AWG, feet, {"10", "1000", ""} answers Solved{Resistance, " 0.999933931240995"};
+// {"10", "", ""} answers Refused{LengthAndResistanceBlank}; {"500", "1", ""} answers
+// Faulted{DivisionByZero}.
+PressOutcome Press(CalculatorState& state, const PressTexts& texts, const NumberFormat& format);
+
+// The press as the window runs it: reads the three fields, then writes the result into the
+// blank field or shows the one message, and answers with the outcome; an ArithmeticFault
+// leaves it instead, with no field written.
+PressOutcome Calculate(CalculatorState& state, FieldAccess& fields, MessageSink& messages,
+                       const NumberFormat& format);
 
 }  // namespace varnel

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "numeric_text.h"
+#include "checked_arithmetic.h"
 
 namespace varnel {
 

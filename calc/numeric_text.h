@@ -1,12 +1,10 @@
-// Reading numbers from field texts, writing numbers as text, the message seam and the
-// checked arithmetic that every calculation step goes through.
+// Reading numbers from field texts and writing numbers as text.
 //
 // Texts are UTF-8. The decimal and group separators of the user's locale are always passed
 // in explicitly as a NumberFormat; nothing here reads a global locale.
 #pragma once
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -56,51 +54,5 @@ std::optional<double> ReadPositiveNumber(std::string_view text, const NumberForm
 // NumberText(52.6) == " 52.6", NumberText(1000.0f) == " 1000", NumberText(5e-5) == " 5E-05".
 std::string NumberText(double value, const NumberFormat& format);
 std::string NumberText(float value, const NumberFormat& format);
-
-// The kinds of arithmetic fault that abandon a calculation.
-enum class FaultKind { DivisionByZero, Overflow, InvalidOperation };
-
-// The name of a fault kind in plain lower-case words: "division by zero".
-std::string_view FaultKindName(FaultKind kind);
-
-// An arithmetic fault raised by a checked operation; it leaves the calculation at once.
-class ArithmeticFault : public std::runtime_error {
-  public:
-    explicit ArithmeticFault(FaultKind kind);
-    FaultKind kind() const noexcept { return kind_; }
-
-  private:
-    FaultKind kind_;
-};
-
-// Raises an ArithmeticFault of the given kind.
-[[noreturn]] void RaiseFault(FaultKind kind);
-
-// The receiver of the calculation's messages. ShowMessage returns once the user has
-// dismissed the message.
-class MessageSink {
-  public:
-    virtual ~MessageSink() = default;
-    virtual void ShowMessage(const std::string& text) = 0;
-};
-
-// Checked arithmetic on finite doubles: a division by zero, an overflow to infinity or an
-// invalid operation (a NaN result) raises the matching fault. Underflow is no fault.
-// CheckedDivide(1.0, 4.0) == 0.25; CheckedDivide(1.0, 0.0) raises DivisionByZero.
-double CheckedAdd(double a, double b);
-double CheckedMultiply(double a, double b);
-double CheckedDivide(double a, double b);
-
-// The real power function, checked like the operations above (0 to a negative power is a
-// division by zero). Power(10.0, -2.0) == 0.01.
-double Power(double base, double exponent);
-
-// The natural logarithm; the logarithm of 0 is a division by zero and of a negative number
-// an invalid operation. NaturalLog(1.0) == 0.0.
-double NaturalLog(double value);
-
-// Rounds a double to single precision; a value too large for a single is an overflow, one
-// too small becomes a subnormal or 0. RoundToSingle(0.1) == 0.1f.
-float RoundToSingle(double value);
 
 }  // namespace varnel

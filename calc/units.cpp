@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "checked_arithmetic.h"
+
 namespace varnel {
 namespace {
 
@@ -115,6 +117,13 @@ const SizeUnitDefinition& SizeUnitRow(SizeUnit unit) {
 
 const LengthUnitDefinition& LengthUnitRow(LengthUnit unit) {
     return LENGTH_UNITS[static_cast<std::size_t>(unit)];
+}
+
+CalculatorState StateWithUnits(SizeUnit sizeUnit, LengthUnit lengthUnit) {
+    CalculatorState state;
+    state.SIZEINDEX = static_cast<std::int16_t>(sizeUnit);
+    state.LENGTHINDEX = static_cast<std::int16_t>(lengthUnit);
+    return state;
 }
 
 void NextSizeUnit(CalculatorState& state, FieldAccess& fields) {

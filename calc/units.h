@@ -89,6 +89,10 @@ std::optional<LengthUnit> LengthUnitAt(std::int16_t index);
 const SizeUnitDefinition& SizeUnitRow(SizeUnit unit);
 const LengthUnitDefinition& LengthUnitRow(LengthUnit unit);
 
+// A calculator state as the window opens it, with these units selected.
+// StateWithUnits(SizeUnit::Kcmil, LengthUnit::Miles).SIZEINDEX == 4.
+CalculatorState StateWithUnits(SizeUnit sizeUnit, LengthUnit lengthUnit);
+
 // Advances SIZEINDEX (5 wraps to 0) and writes its name into WIREUNIT.
 // From AWG, one step writes "CIRCULAR MILS".
 void NextSizeUnit(CalculatorState& state, FieldAccess& fields);

@@ -1,9 +1,8 @@
 // One press of CALCULATE from the command line. The three field texts and the two units go
-// in; the press runs the window's own Calculate and ends as it does there: the blank field
-// filled, a message, or an arithmetic fault.
+// in; the core's press answers as the window's does, and the answer is the text for the user:
+// the result without its leading space, the message, or the fault's report.
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -22,22 +21,18 @@ struct PressInput {
     LengthUnit lengthUnit = LengthUnit::Feet;
 };
 
-// The three fields in the order of a schedule's cells.
-enum class Field { Size, Length, Resistance };
-
 // How a press ended. `text` is the text written into the blank `field` without its leading
 // space, or the message, or the fault's report.
 struct PressAnswer {
     enum class Kind { Solved, Message, Fault };
     Kind kind;
-    Field field;  // the blank field, when solved
+    InputField field;  // the blank field, when solved
     std::string_view text;
 };
 
-// The window's fields held in three fixed slots, pressed as often as needed: the slots and the
-// answer keep their room from one press to the next. The answer's text lasts until the next
-// press.
-class CommandPress final : private FieldAccess, private MessageSink {
+// Presses in one locale, as often as needed: the answer keeps its room from one press to the
+// next, and its text lasts until the next press.
+class CommandPress {
   public:
     explicit CommandPress(const NumberFormat& format) : format_(format) {}
 
@@ -48,14 +43,11 @@ class CommandPress final : private FieldAccess, private MessageSink {
     PressAnswer Press(const PressInput& input);
 
   private:
-    std::string GetFieldText(std::string_view field) const override;
-    void SetFieldText(std::string_view field, const std::string& text) override;
-    void ShowMessage(const std::string& text) override;
+    PressAnswer Answer(const Solved& solved);
+    PressAnswer Answer(const Refused& refused);
+    PressAnswer Answer(const Faulted& faulted);
 
     NumberFormat format_;
-    std::array<std::string, 3> texts_;
-    PressAnswer::Kind kind_ = PressAnswer::Kind::Solved;
-    Field written_ = Field::Size;
     std::string answer_;
 };
 

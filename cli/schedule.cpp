@@ -21,7 +21,7 @@ constexpr std::array<Column, 3> kNeededColumns{kSize, kLength, kResistance};
 constexpr std::size_t kNone = std::string_view::npos;
 constexpr std::size_t kRowCells = 5;  // a row without a header, its message aside
 
-// The column each field is written into, in the order of Field.
+// The column each field is written into, in the order of InputField.
 constexpr std::array<Column, 3> kFieldColumns{kSize, kLength, kResistance};
 
 // A cell without the spaces and tabs around it: " awg " reads as "awg".

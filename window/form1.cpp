@@ -15,6 +15,7 @@
 #include <array>
 #include <stdexcept>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "accessible_unit_box.h"
@@ -272,13 +273,6 @@ QAccessibleInterface* AccessibleInterfaceOf(const QString& className, QObject* o
     return nullptr;
 }
 
-// The field that each "not understood" message asks the user to mend.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kFieldToMend{{
-    {kSizeNotUnderstood, WIRESIZE},
-    {kLengthNotUnderstood, WIRELENGTH},
-    {kResistanceNotUnderstood, RESISTANCE},
-}};
-
 bool IsEnter(const QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return false;
@@ -366,6 +360,7 @@ void Form1::TakeControls(const BuiltControls& built) {
     wireSize_ = Require<TextBox>(built, WIRESIZE);
     wireLength_ = Require<TextBox>(built, WIRELENGTH);
     resistance_ = Require<TextBox>(built, RESISTANCE);
+    inputs_ = {wireSize_, wireLength_, resistance_};
     wireUnit_ = Require<TextBox>(built, WIREUNIT);
     lengthUnit_ = Require<TextBox>(built, LENGTHUNIT);
     command1_ = Require<QPushButton>(built, "Command1");
@@ -419,7 +414,12 @@ void Form1::FitUnitFaces() {
 void Form1::Command1_Click() {
     command1_->setAccessibleDescription(QString());
     try {
-        Calculate(state_, *this, *this, numberFormat_);
+        PressOutcome outcome = Calculate(state_, *this, *this, numberFormat_);
+        if (const auto* solved = std::get_if<Solved>(&outcome)) {
+            AnnounceResult(solved->field);
+        } else if (const auto* refused = std::get_if<Refused>(&outcome)) {
+            FocusFieldToMend(*refused);
+        }
     } catch (const ArithmeticFault& fault) {
         presenter_(ToQString(FaultReport(fault.kind())));
     }
@@ -433,19 +433,17 @@ void Form1::Command3_Click() {
     NextLengthUnit(state_, *this);
 }
 
+// The text box of that control name; the core names only the five the window has.
 TextBox* Form1::Field(std::string_view name) const {
-    const std::array<std::pair<std::string_view, TextBox*>, 5> fields{{
-        {WIRESIZE, wireSize_},
-        {WIRELENGTH, wireLength_},
-        {RESISTANCE, resistance_},
-        {WIREUNIT, wireUnit_},
-        {LENGTHUNIT, lengthUnit_},
-    }};
-    auto found = std::ranges::find(fields, name, &std::pair<std::string_view, TextBox*>::first);
-    if (found == fields.end()) {
+    auto* box = findChild<TextBox*>(ToQString(name), Qt::FindDirectChildrenOnly);
+    if (box == nullptr) {
         throw std::logic_error("Form1 has no field " + std::string(name));
     }
-    return found->second;
+    return box;
+}
+
+TextBox* Form1::Input(InputField field) const {
+    return inputs_.at(static_cast<std::size_t>(field));
 }
 
 std::string Form1::GetFieldText(std::string_view field) const {
@@ -454,34 +452,29 @@ std::string Form1::GetFieldText(std::string_view field) const {
 
 void Form1::SetFieldText(std::string_view field, const std::string& text) {
     Field(field)->ShowFromStart(QString::fromStdString(text));
-    if (field == WIRESIZE || field == WIRELENGTH || field == RESISTANCE) {
-        AnnounceResult(field);
-    }
 }
 
 // Screen readers speak a change of the description of the control that has the focus, which
 // after a press is CALCULATE; Qt 6.4 has no announcement of its own. The description holds
 // the result until the next press: "RESISTANCE 0.999933931240995 ohms".
-void Form1::AnnounceResult(std::string_view field) {
-    const std::array<std::pair<std::string_view, QString>, 3> units{{
-        {WIRESIZE, wireUnit_->text()},
-        {WIRELENGTH, lengthUnit_->text()},
-        {RESISTANCE, QStringLiteral("ohms")},
-    }};
-    auto unit = std::ranges::find(units, field, &std::pair<std::string_view, QString>::first);
-    TextBox* box = Field(field);
-    command1_->setAccessibleDescription(
-        QStringList{box->accessibleName(), box->text().trimmed(), unit->second}.join(u' '));
+void Form1::AnnounceResult(InputField field) {
+    const std::array<QString, 3> units{wireUnit_->text(), lengthUnit_->text(),
+                                       QStringLiteral("ohms")};
+    TextBox* box = Input(field);
+    command1_->setAccessibleDescription(QStringList{box->accessibleName(), box->text().trimmed(),
+                                                    units.at(static_cast<std::size_t>(field))}
+                                            .join(u' '));
+}
+
+void Form1::ShowMessage(const std::string& text) {
+    presenter_(QString::fromStdString(text));
 }
 
 // After a message that an input is not understood, the focus goes to that input's field with
 // its text selected; after any other message it stays where it was.
-void Form1::ShowMessage(const std::string& text) {
-    presenter_(QString::fromStdString(text));
-    auto mend = std::ranges::find(kFieldToMend, text,
-                                  &std::pair<std::string_view, std::string_view>::first);
-    if (mend != kFieldToMend.end()) {
-        TextBox* field = Field(mend->second);
+void Form1::FocusFieldToMend(const Refused& refused) {
+    if (std::optional<InputField> mend = refused.fieldToMend()) {
+        TextBox* field = Input(*mend);
         field->setFocus(Qt::OtherFocusReason);
         field->SelectAllFromStart();
     }

@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <map>
 #include <span>
@@ -79,7 +80,8 @@ class Form1 : public QWidget, private FieldAccess, private MessageSink {
     void ConnectButtons();
     void ShowTextReadably();
     void FitUnitFaces();
-    void AnnounceResult(std::string_view field);
+    void AnnounceResult(InputField field);
+    void FocusFieldToMend(const Refused& refused);
 
     // The handlers keep their names Command1_Click to Command3_Click as the buttons keep
     // theirs.
@@ -93,6 +95,7 @@ class Form1 : public QWidget, private FieldAccess, private MessageSink {
 
     void ShowMessageBox(const QString& text);
     TextBox* Field(std::string_view name) const;
+    TextBox* Input(InputField field) const;
 
     CalculatorState state_;
     NumberFormat numberFormat_;
@@ -101,6 +104,7 @@ class Form1 : public QWidget, private FieldAccess, private MessageSink {
     TextBox* wireSize_ = nullptr;
     TextBox* wireLength_ = nullptr;
     TextBox* resistance_ = nullptr;
+    std::array<TextBox*, 3> inputs_{};  // by InputField
     TextBox* wireUnit_ = nullptr;
     TextBox* lengthUnit_ = nullptr;
     QPushButton* command1_ = nullptr;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "case_table.h"
+#include "checked_arithmetic.h"
 #include "number_formats.h"
 
 namespace varnel {

@@ -2,13 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <variant>
+#include <vector>
 
 #include "case_table.h"
 #include "fake_window.h"
 #include "number_formats.h"
+#include "typed_press.h"
 #include "units.h"
 
 namespace varnel {
@@ -18,47 +23,15 @@ using namespace testing;
 using enum SizeUnit;
 using enum LengthUnit;
 
-// One press: the three typed texts, the two units and the locale.
-struct PressInput {
-    std::string wireSize;
-    std::string length;
-    std::string resistance;
-    SizeUnit sizeUnit = Awg;
-    LengthUnit lengthUnit = Feet;
-    NumberFormat format = kPeriod;
-};
-
-struct PressOutcome {
-    FakeWindow window;
-    CalculatorState state;
-    std::optional<FaultKind> fault;
-};
-
-PressOutcome Press(const PressInput& input) {
-    PressOutcome outcome{FakeWindow(input.wireSize, input.length, input.resistance), {}, {}};
-    outcome.state.SIZEINDEX = static_cast<std::int16_t>(input.sizeUnit);
-    outcome.state.LENGTHINDEX = static_cast<std::int16_t>(input.lengthUnit);
-    try {
-        Calculate(outcome.state, outcome.window, outcome.window, input.format);
-    } catch (const ArithmeticFault& fault) {
-        outcome.fault = fault.kind();
-    }
-    return outcome;
-}
-
 struct MessageCase : NamedCase {
-    PressInput input;
+    TypedPress input;
     std::string_view message;
 };
 
 class PressMessages : public ::testing::TestWithParam<MessageCase> {};
 
-TEST_P(PressMessages, ShowOneMessageAndWriteNothing) {
-    PressOutcome outcome = Press(GetParam().input);
-    ASSERT_EQ(outcome.window.messages.size(), 1u);
-    EXPECT_EQ(outcome.window.messages.front(), GetParam().message);
-    EXPECT_TRUE(outcome.window.writes.empty());
-    EXPECT_FALSE(outcome.fault);
+TEST_P(PressMessages, AnswerOneMessage) {
+    EXPECT_EQ(MessageOf(PressOnce(GetParam().input).outcome), GetParam().message);
 }
 
 // clang-format off
@@ -108,20 +81,19 @@ INSTANTIATE_TEST_SUITE_P(
 // clang-format on
 
 struct SolveCase : NamedCase {
-    PressInput input;
+    TypedPress input;
     std::string_view field;
     std::string text;
 };
 
 class PressResults : public ::testing::TestWithParam<SolveCase> {};
 
-TEST_P(PressResults, WriteOnlyTheBlankField) {
-    PressOutcome outcome = Press(GetParam().input);
-    EXPECT_TRUE(outcome.window.messages.empty());
-    EXPECT_FALSE(outcome.fault);
-    ASSERT_EQ(outcome.window.writes.size(), 1u);
-    EXPECT_EQ(outcome.window.writes.front().first, GetParam().field);
-    EXPECT_EQ(outcome.window.writes.front().second, GetParam().text);
+TEST_P(PressResults, AnswerTheTextOfTheBlankField) {
+    PressOutcome outcome = PressOnce(GetParam().input).outcome;
+    const auto* solved = std::get_if<Solved>(&outcome);
+    ASSERT_NE(solved, nullptr) << MessageOf(outcome);
+    EXPECT_EQ(FieldName(solved->field), GetParam().field);
+    EXPECT_EQ(solved->text, GetParam().text);
 }
 
 // clang-format off
@@ -194,17 +166,14 @@ INSTANTIATE_TEST_SUITE_P(
 // clang-format on
 
 struct FaultCase : NamedCase {
-    PressInput input;
+    TypedPress input;
     FaultKind kind;
 };
 
 class PressFaults : public ::testing::TestWithParam<FaultCase> {};
 
-TEST_P(PressFaults, LeaveTheFieldsUnwritten) {
-    PressOutcome outcome = Press(GetParam().input);
-    EXPECT_EQ(outcome.fault, GetParam().kind);
-    EXPECT_TRUE(outcome.window.writes.empty());
-    EXPECT_TRUE(outcome.window.messages.empty());
+TEST_P(PressFaults, AnswerTheFault) {
+    EXPECT_EQ(PressOnce(GetParam().input).outcome, PressOutcome(Faulted{GetParam().kind}));
 }
 
 // clang-format off
@@ -227,18 +196,63 @@ INSTANTIATE_TEST_SUITE_P(
 // clang-format on
 
 TEST(PressFaults, KeepTheStateSetBeforeTheFault) {
-    PressOutcome outcome = Press({"500", "1", ""});
-    ASSERT_EQ(outcome.fault, FaultKind::DivisionByZero);
+    PressedOnce outcome = PressOnce({"500", "1", ""});
+    ASSERT_EQ(outcome.outcome, PressOutcome(Faulted{FaultKind::DivisionByZero}));
     EXPECT_EQ(outcome.state.SIZEVALUE, 500.0);
     EXPECT_EQ(outcome.state.AREA, 0.0f);
     EXPECT_DOUBLE_EQ(outcome.state.LENGTHM, 0.3048);
 }
 
 TEST(PressState, KeepsTheInputsReadBeforeAMessage) {
-    PressOutcome outcome = Press({"10", "abc", ""});
+    PressedOnce outcome = PressOnce({"10", "abc", ""});
     EXPECT_EQ(outcome.state.SIZEVALUE, 10.0);
     EXPECT_NEAR(outcome.state.AREA, 5.26, 0.005);
-    EXPECT_EQ(outcome.window.messages.front(), kLengthNotUnderstood);
+    EXPECT_EQ(MessageOf(outcome.outcome), kLengthNotUnderstood);
+}
+
+// The window's adapter presents each kind of outcome through its seams.
+struct PresentedCase : NamedCase {
+    std::array<std::string, 3> texts;
+    std::vector<std::pair<std::string, std::string>> writes;
+    std::vector<std::string> messages;
+    std::optional<FaultKind> fault;
+};
+
+class CalculatePresents : public ::testing::TestWithParam<PresentedCase> {};
+
+TEST_P(CalculatePresents, TheOutcomeThroughTheWindow) {
+    const PresentedCase& presented = GetParam();
+    FakeWindow window(presented.texts[0], presented.texts[1], presented.texts[2]);
+    CalculatorState state;
+    std::optional<FaultKind> raised;
+    try {
+        Calculate(state, window, window, kPeriod);
+    } catch (const ArithmeticFault& f) {
+        raised = f.kind();
+    }
+    EXPECT_EQ(window.writes, presented.writes);
+    EXPECT_EQ(window.messages, presented.messages);
+    EXPECT_EQ(raised, presented.fault);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    EachOutcome, CalculatePresents,
+    ::testing::Values(
+        PresentedCase{{"Solved"}, {"10", "1000", ""}, {{"RESISTANCE", " 0.999933931240995"}}, {}, {}},
+        PresentedCase{{"Refused"}, {"10", "", ""}, {}, {std::string(kLengthAndResistanceBlank)}, {}},
+        PresentedCase{{"Faulted"}, {"500", "1", ""}, {}, {}, FaultKind::DivisionByZero}),
+    CaseName());
+// clang-format on
+
+TEST(HeaderExamples, PressHoldsAsWritten) {
+    EXPECT_EQ(FieldName(InputField::Resistance), "RESISTANCE");
+    EXPECT_EQ(MessageText(PressMessage::AllFieldsBlank), kAllFieldsBlank);
+    EXPECT_EQ(FieldToMend(PressMessage::LengthNotUnderstood), InputField::WireLength);
+    EXPECT_EQ(FieldToMend(PressMessage::NoFieldBlank), std::nullopt);
+    EXPECT_EQ(StateWithUnits(SizeUnit::Kcmil, LengthUnit::Miles).SIZEINDEX, 4);
+    EXPECT_EQ(PressOnce({"10", "", ""}).outcome,
+              PressOutcome(Refused{PressMessage::LengthAndResistanceBlank}));
 }
 
 TEST(PressState, SecondPressFindsNoFieldBlank) {

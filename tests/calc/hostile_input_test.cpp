@@ -9,16 +9,15 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>
 
 #include "case_table.h"
-#include "fake_window.h"
 #include "hostile_texts.h"
 #include "number_formats.h"
+#include "typed_press.h"
 
 namespace varnel {
 namespace {
@@ -85,24 +84,14 @@ TEST_P(HostileInput, EndsThePressWithAMessageAtOnce) {
     const auto& [place, hostile] = GetParam();
     std::array<std::string, 3> texts = place.texts;
     texts[place.field] = hostile.text;
-    FakeWindow window(texts[kWireSize], texts[kWireLength], texts[kResistance]);
-    CalculatorState state;
-    state.SIZEINDEX = place.sizeIndex;
-    state.LENGTHINDEX = place.lengthIndex;
-
-    std::optional<FaultKind> fault;
     auto start = std::chrono::steady_clock::now();
-    try {
-        Calculate(state, window, window, kPeriod);
-    } catch (const ArithmeticFault& f) {
-        fault = f.kind();
-    }
+    PressOutcome outcome = PressOnce({texts[kWireSize], texts[kWireLength], texts[kResistance],
+                                      static_cast<SizeUnit>(place.sizeIndex),
+                                      static_cast<LengthUnit>(place.lengthIndex)})
+                               .outcome;
     auto elapsed = std::chrono::steady_clock::now() - start;
 
-    EXPECT_FALSE(fault);
-    EXPECT_TRUE(window.writes.empty());
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages.front(),
+    EXPECT_EQ(MessageOf(outcome),
               hostile.ending == Ending::BlankRule ? place.blankRule : place.notUnderstood);
     EXPECT_LT(elapsed, kAnswerBound);
 }
