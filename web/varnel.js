@@ -157,7 +157,10 @@ class Form1 {
     }
     for (const id of ALL_BOXES) {
       const box = $(id);
-      box.addEventListener("focus", () => this.paint(id));
+      box.addEventListener("focus", () => {
+        this.showStartOfSelection(box);
+        this.paint(id);
+      });
       box.addEventListener("blur", () => this.paint(id));
       box.addEventListener("input", () => this.paint(id));
     }
@@ -182,6 +185,15 @@ class Form1 {
     event.preventDefault();
     box.setRangeText(firstLine, box.selectionStart, box.selectionEnd, "end");
     box.dispatchEvent(new Event("input", { bubbles: true }));
+  }
+
+  // A box entered by the keyboard has its whole text selected: the caret goes to the start, so
+  // that the box shows the start of a long text while the whole of it is still selected.
+  showStartOfSelection(box) {
+    if (box.value && box.selectionStart === 0 && box.selectionEnd === box.value.length) {
+      box.setSelectionRange(0, box.value.length, "backward");
+      box.scrollLeft = 0;
+    }
   }
 
   calculate() {
@@ -247,8 +259,8 @@ class Form1 {
     const mend = this.fieldToMend && $(this.fieldToMend);
     if (mend) {
       mend.focus();
-      mend.setSelectionRange(0, mend.value.length, "backward");
-      mend.scrollLeft = 0;
+      mend.select();
+      this.showStartOfSelection(mend);
     } else if (this.focusBefore) {
       this.focusBefore.focus();
     }
@@ -307,6 +319,7 @@ class Form1 {
     const points = Number(box.style.getPropertyValue("--box-pt")) || BOX_POINTS;
     const room = this.room(box);
     const fits = this.width(box, box.value, points) <= room;
+    box.title = fits ? "" : box.value;
     if (document.activeElement === box || fits) {
       box.classList.remove("painted");
       overlay.style.display = "none";
