@@ -153,7 +153,7 @@ class Form1 {
     for (const id of NUMBER_BOXES) {
       const box = $(id);
       box.addEventListener("input", () => this.announce(""));
-      box.addEventListener("paste", (event) => this.pasteFirstLine(box, event));
+      box.addEventListener("beforeinput", (event) => this.insertFirstLine(box, event));
     }
     for (const id of ALL_BOXES) {
       const box = $(id);
@@ -176,12 +176,13 @@ class Form1 {
     });
   }
 
-  // A paste keeps the pasted text up to its first line break, as a cell copied from a
-  // spreadsheet arrives.
-  pasteFirstLine(box, event) {
-    const pasted = event.clipboardData.getData("text/plain");
-    const firstLine = pasted.split(/[\r\n]/u, 1)[0];
-    if (firstLine === pasted) return;
+  // A paste or a drop keeps the inserted text up to its first line break, as a cell copied
+  // from a spreadsheet arrives.
+  insertFirstLine(box, event) {
+    if (event.inputType !== "insertFromPaste" && event.inputType !== "insertFromDrop") return;
+    const inserted = event.dataTransfer ? event.dataTransfer.getData("text/plain") : event.data;
+    const firstLine = (inserted ?? "").split(/[\r\n]/u, 1)[0];
+    if (firstLine === inserted) return;
     event.preventDefault();
     box.setRangeText(firstLine, box.selectionStart, box.selectionEnd, "end");
     box.dispatchEvent(new Event("input", { bubbles: true }));
