@@ -189,7 +189,7 @@ WEB_PRESSES ?= 200000
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 WEB_PACKAGES := cmake make emscripten libfast-float-dev googletest librsvg2-bin python3
 # npm fetches axe-core for the test; a node from elsewhere brings its own npm.
-WEB_TEST_PACKAGES := $(WEB_PACKAGES) g++ libgtest-dev chromium chromium-driver python3-selenium \
+WEB_TEST_PACKAGES := $(WEB_PACKAGES) binaryen g++ libgtest-dev chromium chromium-driver python3-selenium \
 	$(if $(shell command -v npm),,npm)
 AXE_CORE_VERSION := 4.10.2
 
@@ -212,6 +212,8 @@ web-test: web
 	cmake -S . -B $(WEB_DIR)/native -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVARNEL_BUILD_WINDOW=OFF \
 		-DBUILD_TESTING=ON
 	cmake --build $(WEB_DIR)/native -j $(JOBS) --target press_driver
+	@if wasm-dis $(WEB_SITE)/varnel-core.wasm | grep -q 'f[36][24]\.sqrt'; then \
+		echo "varnel-core.wasm takes a square root where the gauge calls pow" >&2; exit 1; fi
 	node $(WEB_DIR)/wasm/tests/calc_tests.js
 	tests/web/compare-presses $(WEB_DIR)/native/tests/press_driver \
 		$(WEB_DIR)/wasm/tests/press_driver.js $(WEB_PRESSES)

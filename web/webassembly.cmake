@@ -4,8 +4,15 @@
 # log differ from the usual ones in the last digits. -fmath-errno keeps pow(x, 0.5), the
 # gauge's Power, a call of pow that clang would otherwise make a square root. The core raises
 # its arithmetic faults as C++ exceptions, hence -fexceptions at every compile and link.
-set(CMAKE_CXX_FLAGS_RELEASE "-O2")
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE "-O2")
+foreach(flags CMAKE_CXX_FLAGS CMAKE_EXE_LINKER_FLAGS)
+    if("${${flags}}" MATCHES "-O[sz]")
+        message(FATAL_ERROR "${flags} asks for ${CMAKE_MATCH_0}: the WebAssembly build links at -O2 only")
+    endif()
+endforeach()
+foreach(type RELEASE RELWITHDEBINFO MINSIZEREL)
+    set(CMAKE_CXX_FLAGS_${type} "-O2")
+    set(CMAKE_EXE_LINKER_FLAGS_${type} "-O2")
+endforeach()
 add_compile_options(-fexceptions -fmath-errno)
 add_link_options(-fexceptions)
 
