@@ -108,7 +108,8 @@ void Print(std::int32_t sizeIndex, std::int32_t lengthIndex, const Separators& s
                 outcome->text, outcome->fieldToMend);
 }
 
-// One press in every unit pair and style: each field blank one time in six, else a shape.
+// Presses cycling through every unit pair and both styles: three times in four one field is
+// chosen blank, and any field is blank one time in six besides; the others hold a shape.
 void Mixed(TextMaker& maker, std::uint64_t count) {
     for (std::uint64_t i = 0; i < count; ++i) {
         auto sizeIndex = static_cast<std::int32_t>(i % 6);
