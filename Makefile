@@ -13,10 +13,13 @@ PROGRAM_PACKAGES := cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-wayland font
 	fonts-dejavu-core libcsv-dev
 # Checking what is installed and packaged.
 PACKAGING_PACKAGES := desktop-file-utils appstream dpkg-dev file groff-base
-# The tests: GoogleTest, and the accessibility check, which drives the program through AT-SPI
-# on a virtual X display and on a headless Wayland compositor.
+# The tests: GoogleTest, the accessibility check, which drives the program through AT-SPI on
+# a virtual X display and on a headless Wayland compositor, and the Orca check, which runs it
+# under the Orca screen reader (speaking through speech-dispatcher and espeak-ng) with a
+# window manager (openbox), pressing keys with xdotool.
 TEST_PACKAGES := $(PROGRAM_PACKAGES) $(PACKAGING_PACKAGES) libgtest-dev xvfb xauth dbus time \
-	at-spi2-core python3-pyatspi weston
+	at-spi2-core python3-pyatspi weston orca speech-dispatcher speech-dispatcher-espeak-ng \
+	openbox xdotool
 PACKAGE_PACKAGES := $(PROGRAM_PACKAGES) $(PACKAGING_PACKAGES) lintian
 FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev llvm
 BENCH_PACKAGES := $(PROGRAM_PACKAGES) libbenchmark-dev xvfb xauth python3
@@ -176,6 +179,56 @@ windows-screenshot: windows
 	@$(ENSURE) $(WINDOWS_SCREENSHOT_PACKAGES)
 	SCREENSHOT_DIR=docs tests/windows/wine-test $(WINDOWS_DIR) $(WINDOWS_VERSION) smoke
 
+# The web page: `make web` builds the static site into build-web/site with Debian's emscripten
+# (the core as varnel-core.wasm and its loader, the page, its service worker, manifest and
+# icons); `make web-serve` serves it on 127.0.0.1 (WEB_PORT). `make web-test` runs the core's
+# tests as WebAssembly under node, compares the WebAssembly press with the native one over
+# WEB_PRESSES generated presses byte for byte, and drives the page in headless Chromium;
+# `make web-screenshot` draws it after a solve into docs/. emscripten's tools find Debian's
+# acorn through NODE_PATH where the node on PATH is not Debian's own.
+WEB_DIR := build-web
+WEB_SITE := $(WEB_DIR)/site
+WEB_PORT ?= 8021
+WEB_PRESSES ?= 200000
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+WEB_PACKAGES := cmake make emscripten libfast-float-dev googletest librsvg2-bin python3
+# npm fetches axe-core for the test; a node from elsewhere brings its own npm.
+WEB_TEST_PACKAGES := $(WEB_PACKAGES) binaryen g++ libgtest-dev chromium chromium-driver python3-selenium \
+	$(if $(shell command -v npm),,npm)
+AXE_CORE_VERSION := 4.10.2
+
+.PHONY: web web-serve web-test web-screenshot
+
+web:
+	@$(ENSURE) $(WEB_PACKAGES)
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_DIR)/wasm -DCMAKE_BUILD_TYPE=Release \
+		-DVARNEL_BUILD_WINDOW=OFF -DBUILD_TESTING=ON
+	$(WEB_ENV) cmake --build $(WEB_DIR)/wasm -j $(JOBS) --target varnel-core
+	tools/web-site $(WEB_DIR)/wasm/web $(WEB_SITE)
+
+web-serve: web
+	@echo "Serving $(WEB_SITE); stop with Ctrl+C"
+	tools/serve-web $(WEB_SITE) $(WEB_PORT)
+
+web-test: web
+	@$(ENSURE) $(WEB_TEST_PACKAGES)
+	$(WEB_ENV) cmake --build $(WEB_DIR)/wasm -j $(JOBS) --target calc_tests press_driver
+	cmake -S . -B $(WEB_DIR)/native -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVARNEL_BUILD_WINDOW=OFF \
+		-DBUILD_TESTING=ON
+	cmake --build $(WEB_DIR)/native -j $(JOBS) --target press_driver
+	@if wasm-dis $(WEB_SITE)/varnel-core.wasm | grep -q 'f[36][24]\.sqrt'; then \
+		echo "varnel-core.wasm takes a square root where the gauge calls pow" >&2; exit 1; fi
+	node $(WEB_DIR)/wasm/tests/calc_tests.js
+	tests/web/compare-presses $(WEB_DIR)/native/tests/press_driver \
+		$(WEB_DIR)/wasm/tests/press_driver.js $(WEB_PRESSES)
+	[ -f $(WEB_DIR)/axe/node_modules/axe-core/axe.min.js ] || \
+		npm install --prefix $(WEB_DIR)/axe --no-save --no-audit --no-fund axe-core@$(AXE_CORE_VERSION)
+	tests/web/page-test $(WEB_SITE) $(WEB_DIR)/axe/node_modules/axe-core/axe.min.js
+
+web-screenshot: web
+	@$(ENSURE) $(WEB_TEST_PACKAGES)
+	tests/web/page-test $(WEB_SITE) --screenshots docs
+
 # Every folder the targets above build in.
 clean:
-	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) build-fuzz build-bench
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) $(WEB_DIR) build-fuzz build-bench

@@ -9,8 +9,48 @@
 #include <optional>
 #include <system_error>
 
+#if !defined(__cpp_lib_to_chars)
+#include <fast_float/fast_float.h>
+#include <cstdio>
+#endif
+
 namespace varnel {
 namespace {
+
+// Floating-point numbers are read and written exactly: by std::from_chars and std::to_chars
+// where the standard library has them for floating point, otherwise (libc++ has only the
+// integer ones) read by fast_float and written by snprintf, which round alike, a tie to even.
+#if defined(__cpp_lib_to_chars)
+
+std::from_chars_result ReadDouble(const char* first, const char* last, double& value) {
+    return std::from_chars(first, last, value);
+}
+
+template <typename Real>
+std::size_t WriteScientific(char* buffer, std::size_t size, Real value, int precision) {
+    auto result =
+        std::to_chars(buffer, buffer + size, value, std::chars_format::scientific, precision);
+    return static_cast<std::size_t>(result.ptr - buffer);
+}
+
+#else
+
+// As std::from_chars does, a value beyond the largest double is out of range.
+std::from_chars_result ReadDouble(const char* first, const char* last, double& value) {
+    auto [end, error] = fast_float::from_chars(first, last, value);
+    if (error == std::errc() && std::isinf(value)) {
+        error = std::errc::result_out_of_range;
+    }
+    return {end, error};
+}
+
+template <typename Real>
+std::size_t WriteScientific(char* buffer, std::size_t size, Real value, int precision) {
+    int length = std::snprintf(buffer, size, "%.*e", precision, static_cast<double>(value));
+    return static_cast<std::size_t>(length);
+}
+
+#endif
 
 bool IsSpaceOrTab(char c) {
     return c == ' ' || c == '\t';
@@ -39,7 +79,7 @@ class GroupSeparators {
     explicit GroupSeparators(std::string_view group) {
         static constexpr std::array<std::string_view, 3> kSpaces{" ", "\u00A0", "\u202F"};
         static constexpr std::array<std::string_view, 2> kQuotes{"\u2019", "'"};
-        if (std::ranges::find(kSpaces, group) != kSpaces.end()) {
+        if (std::find(kSpaces.begin(), kSpaces.end(), group) != kSpaces.end()) {
             Accept(kSpaces);
         } else if (group == kQuotes[0]) {
             Accept(kQuotes);
@@ -61,7 +101,7 @@ class GroupSeparators {
   private:
     template <std::size_t N>
     void Accept(const std::array<std::string_view, N>& separators) {
-        std::ranges::copy(separators, accepted_.begin());
+        std::copy(separators.begin(), separators.end(), accepted_.begin());
         count_ = N;
     }
 
@@ -203,7 +243,7 @@ std::optional<double> ValueOf(const NumberParts& parts) {
         plain.append(parts.exponentNegative ? "e-" : "e").append(parts.exponentDigits);
     }
     double magnitude = 0.0;
-    auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude);
+    auto [end, error] = ReadDouble(plain.data(), plain.data() + plain.size(), magnitude);
     if (error == std::errc::result_out_of_range) {
         if (IsBeyondLargestDouble(parts)) {
             return std::nullopt;
@@ -233,9 +273,8 @@ struct RoundedDigits {
 template <typename Real>
 RoundedDigits RoundToSignificantDigits(Real magnitude, int significantDigits) {
     char buffer[64];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, significantDigits - 1);
-    std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
+    std::string_view scientific(
+        buffer, WriteScientific(buffer, sizeof buffer, magnitude, significantDigits - 1));
     std::size_t exponentMark = scientific.find('e');
     RoundedDigits rounded;
     for (char c : scientific.substr(0, exponentMark)) {

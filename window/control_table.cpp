@@ -30,14 +30,14 @@ const std::array<ControlRow, 20> kControlTable{{
     // "Guage (AWG - U.S.)" is kept as users and their documents have always known it; do not
     // correct it.
     {"WIREUNIT", UnitBox, 2280, 2160, 2055, 375, "Guage (AWG - U.S.)", 0, Default, 7,
-     "WIRE SIZE UNITS", "Label4"},
+     "WIRE SIZE UNITS"},
     {"Command2", Button, 4440, 2040, 1575, 615, "CHANGE", 13.5, Default, 14,
      "CHANGE WIRE SIZE UNITS"},
     {"Shape2", Panel, 360, 2880, 5895, 1095, {}, 0, CyanFill, -1, {}},
     {"Label3", Label, 480, 3000, 1335, 375, "LENGTH", 13.5, CyanBack, 4, {}},
     {"WIRELENGTH", TextBox, 480, 3360, 1335, 375, {}, 0, Default, 3, "LENGTH", "Label3"},
     {"Label7", Label, 2280, 3000, 2055, 375, "UNITS", 13.5, CyanBack, 12, {}},
-    {"LENGTHUNIT", UnitBox, 2280, 3360, 2055, 375, "FEET", 0, Default, 9, "LENGTH UNITS", "Label7"},
+    {"LENGTHUNIT", UnitBox, 2280, 3360, 2055, 375, "FEET", 0, Default, 9, "LENGTH UNITS"},
     {"Command3", Button, 4440, 3240, 1575, 615, "CHANGE", 13.5, Default, 15, "CHANGE LENGTH UNITS"},
     {"Shape3", Panel, 360, 4080, 5895, 1215, {}, 0, CyanFill, -1, {}},
     {"Label5", Label, 480, 4200, 2175, 375, "RESISTANCE", 13.5, CyanBack, 10, {}},

@@ -33,9 +33,11 @@ struct ControlRow {
     std::string_view text;
     double pointSize;  // bold at this size; 0 for the window's default font
     ControlColour colour;
-    int tabIndex;                      // -1 for controls that are not in the tab order
-    std::string_view accessibleName;   // empty: the control's own text names it
-    std::string_view labelledBy = {};  // the label that names a text box to screen readers
+    int tabIndex;                     // -1 for controls that are not in the tab order
+    std::string_view accessibleName;  // empty: the control's own text names it
+    // The label that names a text box to screen readers. The unit boxes have none: their row
+    // labels both say UNITS, and each box is known by its own name (WIRE SIZE UNITS).
+    std::string_view labelledBy = {};
     std::string_view accessibleDescription = {};  // what screen readers add to the name
 };
 

@@ -1,7 +1,5 @@
 #include "form1.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFrame>
 #include <QIcon>
@@ -18,10 +16,11 @@
 #include <variant>
 #include <vector>
 
-#include "accessible_unit_box.h"
+#include "accessibility.h"
 #include "contrast.h"
 #include "fault_report.h"
 #include "focus_mark_style.h"
+#include "result_announcer.h"
 #include "rgb_qcolor.h"
 #include "system_message_box.h"
 #include "text_box.h"
@@ -232,58 +231,12 @@ QIcon LoadIcon() {
     return QIcon(QPixmap::fromImage(reader.read()));
 }
 
-// Screen readers meet Form1 as a window named by its caption; a plain top-level widget would
-// otherwise be announced as a nameless filler. Its children are its labels, text boxes and
-// buttons in reading order, top to bottom and row by row. The cyan panels are left out: they
-// only band the rows for the eye, and each row's label already names the row, so a panel
-// would be announced as a nameless frame or as the label a second time.
-class AccessibleForm1 : public QAccessibleWidget {
-  public:
-    explicit AccessibleForm1(Form1* form) : QAccessibleWidget(form, QAccessible::Window) {}
-
-    int childCount() const override { return static_cast<int>(Announced().size()); }
-
-    QAccessibleInterface* child(int index) const override {
-        QList<QWidget*> announced = Announced();
-        return index >= 0 && index < announced.size()
-                   ? QAccessible::queryAccessibleInterface(announced.at(index))
-                   : nullptr;
-    }
-
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        return child == nullptr
-                   ? -1
-                   : static_cast<int>(Announced().indexOf(qobject_cast<QWidget*>(child->object())));
-    }
-
-  private:
-    const QList<QWidget*>& Announced() const {
-        return static_cast<const Form1*>(widget())->ReadingOrder();
-    }
-};
-
-QAccessibleInterface* AccessibleInterfaceOf(const QString& className, QObject* object) {
-    if (className == QLatin1String(Form1::staticMetaObject.className())) {
-        return new AccessibleForm1(static_cast<Form1*>(object));
-    }
-    if (className == QLatin1String(TextBox::staticMetaObject.className())) {
-        auto* box = static_cast<TextBox*>(object);
-        return box->writer() == TextBox::Writer::ProgramOnly ? new AccessibleUnitBox(box) : nullptr;
-    }
-    return nullptr;
-}
-
 bool IsEnter(const QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return false;
     }
     int key = static_cast<const QKeyEvent*>(event)->key();
     return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-void InstallAccessibleInterfaces() {
-    static const bool installed = (QAccessible::installFactory(AccessibleInterfaceOf), true);
-    Q_UNUSED(installed);
 }
 
 }  // namespace
@@ -294,7 +247,8 @@ Form1::Form1(std::span<const ControlRow> table, const QLocale& locale, QWidget* 
     : QWidget(parent),
       numberFormat_(NumberFormatOf(locale)),
       presenter_([this](const QString& text) { ShowMessageBox(text); }),
-      unitNames_(UnitNames(table)) {
+      unitNames_(UnitNames(table)),
+      announcer_(new ResultAnnouncer(this)) {
     InstallAccessibleInterfaces();
     setWindowTitle(QStringLiteral("Varnel"));
     setWindowIcon(LoadIcon());
@@ -380,6 +334,10 @@ void Form1::ConnectButtons() {
     for (QPushButton* button : {command1_, command2_, command3_}) {
         button->installEventFilter(this);
     }
+    // A result is announced only while the window shows it: any edit of a field ends that.
+    for (TextBox* field : {wireSize_, wireLength_, resistance_}) {
+        connect(field, &QLineEdit::textChanged, announcer_, &ResultAnnouncer::Clear);
+    }
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -412,7 +370,7 @@ void Form1::FitUnitFaces() {
 }
 
 void Form1::Command1_Click() {
-    command1_->setAccessibleDescription(QString());
+    announcer_->Clear();
     try {
         PressOutcome outcome = Calculate(state_, *this, *this, numberFormat_);
         if (const auto* solved = std::get_if<Solved>(&outcome)) {
@@ -425,12 +383,15 @@ void Form1::Command1_Click() {
     }
 }
 
+// A CHANGE press announces the unit it chose, which also ends the announcement of a result.
 void Form1::Command2_Click() {
     NextSizeUnit(state_, *this);
+    announcer_->Announce(wireUnit_->text());
 }
 
 void Form1::Command3_Click() {
     NextLengthUnit(state_, *this);
+    announcer_->Announce(lengthUnit_->text());
 }
 
 // The text box of that control name; the core names only the five the window has.
@@ -454,16 +415,15 @@ void Form1::SetFieldText(std::string_view field, const std::string& text) {
     Field(field)->ShowFromStart(QString::fromStdString(text));
 }
 
-// Screen readers speak a change of the description of the control that has the focus, which
-// after a press is CALCULATE; Qt 6.4 has no announcement of its own. The description holds
-// the result until the next press: "RESISTANCE 0.999933931240995 ohms".
+// A written result is announced as its box's label, the result and its unit:
+// "RESISTANCE 0.999933931240995 ohms".
 void Form1::AnnounceResult(InputField field) {
     const std::array<QString, 3> units{wireUnit_->text(), lengthUnit_->text(),
                                        QStringLiteral("ohms")};
     TextBox* box = Input(field);
-    command1_->setAccessibleDescription(QStringList{box->accessibleName(), box->text().trimmed(),
-                                                    units.at(static_cast<std::size_t>(field))}
-                                            .join(u' '));
+    announcer_->Announce(QStringList{box->accessibleName(), box->text().trimmed(),
+                                     units.at(static_cast<std::size_t>(field))}
+                             .join(u' '));
 }
 
 void Form1::ShowMessage(const std::string& text) {

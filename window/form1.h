@@ -7,8 +7,8 @@
 // and the MessageSink (a replaceable presenter, a modal box by default). Each button runs one
 // core operation: CALCULATE runs Calculate, the two CHANGE buttons step the units. No logic
 // of the calculation lives here. Enter presses a focused button; after a message that an input
-// is not understood, the focus goes to that input's field; a result written by a press is
-// announced to screen readers through CALCULATE's accessible description.
+// is not understood, the focus goes to that input's field; the result written by a press and
+// the unit chosen by a CHANGE press are announced to screen readers (result_announcer.h).
 #pragma once
 
 #include <QColor>
@@ -34,6 +34,7 @@ class QPushButton;
 
 namespace varnel::window {
 
+class ResultAnnouncer;
 class TextBox;
 
 // The caption of every message box: the application's title.
@@ -114,6 +115,7 @@ class Form1 : public QWidget, private FieldAccess, private MessageSink {
     std::vector<TintedText> tintedTexts_;
     QList<QWidget*> readingOrder_;
     QStringList unitNames_;
+    ResultAnnouncer* announcer_;
 };
 
 }  // namespace varnel::window

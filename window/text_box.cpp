@@ -91,6 +91,7 @@ TextBox::TextBox(const QString& text, Writer writer, QWidget* parent)
     }
     connect(this, &QLineEdit::textChanged, this, &TextBox::TextOrRoomChanged);
     connect(this, &QLineEdit::textEdited, this, &TextBox::CountEdit);
+    connect(this, &QLineEdit::selectionChanged, this, [this] { selectedByProgram_ = false; });
     ShowFromStart(text);
 }
 
@@ -109,6 +110,7 @@ void TextBox::ShowFromStart(const QString& text) {
 void TextBox::SelectAllFromStart() {
     int length = static_cast<int>(text().size());
     setSelection(length, -length);
+    selectedByProgram_ = true;
 }
 
 PaintedText TextBox::Painted() const {

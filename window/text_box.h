@@ -42,6 +42,11 @@ class TextBox : public QLineEdit {
     // while Ctrl+C copies all of it.
     void SelectAllFromStart();
 
+    // Whether the box holds a selection other than the one SelectAllFromStart made: that one
+    // only shows the start and readies the text for copying or typing over, so screen
+    // readers are not told of it.
+    bool HasUserSelection() const { return hasSelectedText() && !selectedByProgram_; }
+
     // What the box paints while it does not have the focus.
     // A box 89 pixels wide in DejaVu Sans at 9 points holding " 8.15247859090051E-06" paints
     // {"8.1524…E-06", 9}.
@@ -75,6 +80,7 @@ class TextBox : public QLineEdit {
     mutable std::optional<PaintedText> painted_;  // until the text, face or width change
     qsizetype editedSinceForgotten_ = 0;          // characters changed by edits since then
     qsizetype lengthBefore_ = 0;                  // the text's length before the latest edit
+    bool selectedByProgram_ = false;  // the selection is SelectAllFromStart's, unchanged since
 };
 
 }  // namespace varnel::window
