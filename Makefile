@@ -21,7 +21,7 @@ TEST_PACKAGES := $(PROGRAM_PACKAGES) $(PACKAGING_PACKAGES) libgtest-dev xvfb xau
 	at-spi2-core python3-pyatspi weston orca speech-dispatcher speech-dispatcher-espeak-ng \
 	openbox xdotool
 PACKAGE_PACKAGES := $(PROGRAM_PACKAGES) $(PACKAGING_PACKAGES) lintian
-FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev llvm
+FUZZ_PACKAGES := cmake make clang libclang-rt-14-dev llvm libcsv-dev
 BENCH_PACKAGES := $(PROGRAM_PACKAGES) libbenchmark-dev xvfb xauth python3
 
 ENSURE := tools/ensure-packages
@@ -215,7 +215,8 @@ web-test: web
 	$(WEB_ENV) cmake --build $(WEB_DIR)/wasm -j $(JOBS) --target calc_tests press_driver
 	cmake -S . -B $(WEB_DIR)/native -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVARNEL_BUILD_WINDOW=OFF \
 		-DBUILD_TESTING=ON
-	cmake --build $(WEB_DIR)/native -j $(JOBS) --target press_driver
+	cmake --build $(WEB_DIR)/native -j $(JOBS) --target press_driver control_rows
+	tests/web/check-page-layout $(WEB_DIR)/native/tests/control_rows web/index.html
 	@if wasm-dis $(WEB_SITE)/varnel-core.wasm | grep -q 'f[36][24]\.sqrt'; then \
 		echo "varnel-core.wasm takes a square root where the gauge calls pow" >&2; exit 1; fi
 	node $(WEB_DIR)/wasm/tests/calc_tests.js

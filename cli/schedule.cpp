@@ -184,12 +184,7 @@ class ScheduleWriter {
             if (i > 0) {
                 out_.push_back(delimiter_);
             }
-            bool firstCell = first_ && i == 0 && StartsLikeAMark(cells_[i]);
-            if (firstCell || NeedsQuotes(cells_[i], delimiter_)) {
-                AppendQuoted(cells_[i]);
-            } else {
-                out_.append(cells_[i]);
-            }
+            AppendCell(out_, cells_[i], delimiter_, first_ && i == 0);
         }
         out_.append(record.end);
         first_ = false;
@@ -197,14 +192,6 @@ class ScheduleWriter {
         if (answerAtOnce_) {
             sink_.Flush();
         }
-    }
-
-    void AppendQuoted(std::string_view cell) {
-        out_.push_back('"');
-        for (char c : cell) {
-            out_.append(c == '"' ? 2 : 1, c);
-        }
-        out_.push_back('"');
     }
 
     TextSink& sink_;
@@ -239,6 +226,18 @@ void NoteUnsolved(ScheduleSummary& summary, std::uint64_t line) {
 }
 
 }  // namespace
+
+void AppendCell(std::string& line, std::string_view cell, char delimiter, bool firstInFile) {
+    if (!(firstInFile && StartsLikeAMark(cell)) && !NeedsQuotes(cell, delimiter)) {
+        line.append(cell);
+        return;
+    }
+    line.push_back('"');
+    for (char c : cell) {
+        line.append(c == '"' ? 2 : 1, c);
+    }
+    line.push_back('"');
+}
 
 ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
                               const ScheduleSettings& settings) {
@@ -280,8 +279,9 @@ ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
         }
         return true;
     });
-    if (reader.OverlongLine() != 0) {
-        summary.unreadable = "line " + std::to_string(reader.OverlongLine()) + " is longer than " +
+    summary.overlongLine = reader.OverlongLine();
+    if (summary.overlongLine != 0) {
+        summary.unreadable = "line " + std::to_string(summary.overlongLine) + " is longer than " +
                              std::to_string(kLongestRecord >> 20) +
                              " MiB, more than any schedule's row (is a line end missing, or "
                              "a closing quote?); nothing read from it on";

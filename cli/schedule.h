@@ -43,13 +43,14 @@ inline constexpr std::size_t kLinesNamed = 10;
 // the lines where the first of them start; or, when its header has no column for one of
 // size, length and resistance, that heading, and nothing read after the header; or, when the
 // schedule could not be read (no byte in it, plainly no text, a line longer than any row),
-// why, and nothing read from there on.
+// why, and nothing read from there on: from the start, or from `overlongLine` on.
 struct ScheduleSummary {
     std::uint64_t rows = 0;
     std::uint64_t unsolved = 0;
     std::array<std::uint64_t, kLinesNamed> unsolvedLines{};
     std::string_view missingHeading;
     std::string unreadable;
+    std::uint64_t overlongLine = 0;  // the line longer than any row; 0 where none was
 };
 
 // Presses every row read from `in` and writes every line back to `out`, holding one row at a
@@ -61,6 +62,12 @@ struct ScheduleSummary {
 // \"pump 1, north\",\r\n".
 ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
                               const ScheduleSettings& settings);
+
+// Appends a cell as a schedule's results write it: in quotes, its quotes doubled, where it
+// holds the delimiter, a quote or a line break, or, as the file's first cell, starts like a
+// byte-order mark; as it is otherwise. AppendCell(line, "pump 1, north", ',', false) appends
+// "\"pump 1, north\"".
+void AppendCell(std::string& line, std::string_view cell, char delimiter, bool firstInFile);
 
 // The unsolved rows in one line: "3 of 120 rows not solved, at lines 7, 19 and 88"; past
 // kLinesNamed, "... 9, 10 and 5 more".

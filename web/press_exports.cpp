@@ -88,9 +88,9 @@ extern "C" {
 const VarnelPressOutcome* VarnelPress(const char* wireSize, const char* wireLength,
                                       const char* resistance, std::int32_t sizeIndex,
                                       std::int32_t lengthIndex, const char* decimal,
-                                      const char* group) {
+                                      const char* group, const char* minus) {
     CalculatorState state = StateIn(sizeIndex, lengthIndex);
-    PressOutcome outcome = Press(state, {wireSize, wireLength, resistance}, {decimal, group});
+    PressOutcome outcome = Press(state, {wireSize, wireLength, resistance}, {decimal, group, minus});
     return std::visit([](const auto& ended) { return AnswerOf(ended); }, outcome);
 }
 

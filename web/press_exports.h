@@ -24,12 +24,12 @@ struct VarnelPressOutcome {
 
 // One press on the texts of WIRESIZE, WIRELENGTH and RESISTANCE (an empty text is a blank
 // field) in the units SIZEINDEX and LENGTHINDEX, numbers read and written with the given
-// decimal and group separators.
-// VarnelPress("10", "1000", "", 0, 0, ".", ",") solves RESISTANCE as " 0.999933931240995".
+// decimal and group separators, and read with the given minus sign besides '-' and U+2212.
+// VarnelPress("10", "1000", "", 0, 0, ".", ",", "-") solves RESISTANCE as " 0.999933931240995".
 const VarnelPressOutcome* VarnelPress(const char* wireSize, const char* wireLength,
                                       const char* resistance, std::int32_t sizeIndex,
                                       std::int32_t lengthIndex, const char* decimal,
-                                      const char* group);
+                                      const char* group, const char* minus);
 
 // A step of a CHANGE button: the new unit index and the name written into its unit box.
 struct VarnelUnitStep {

@@ -16,9 +16,9 @@ function numberFormat() {
   } catch {
     format = new Intl.NumberFormat(navigator.languages || undefined);
   }
-  const parts = format.formatToParts(1234567.5);
+  const parts = format.formatToParts(-1234567.5);
   const part = (type) => (parts.find((p) => p.type === type) || { value: "" }).value;
-  return { decimal: part("decimal") || ".", group: part("group") };
+  return { decimal: part("decimal") || ".", group: part("group"), minus: part("minusSign") || "-" };
 }
 
 // ---- The core -----------------------------------------------------------------------------
@@ -36,9 +36,9 @@ function coreCalls(core) {
     press(texts, sizeIndex, lengthIndex, format) {
       const answer = core.ccall(
         "VarnelPress", "number",
-        ["string", "string", "string", "number", "number", "string", "string"],
+        ["string", "string", "string", "number", "number", "string", "string", "string"],
         [texts.WIRESIZE, texts.WIRELENGTH, texts.RESISTANCE, sizeIndex, lengthIndex,
-          format.decimal, format.group]);
+          format.decimal, format.group, format.minus]);
       return {
         kind: OUTCOME[word(answer, 0)],
         field: text(answer, 1),
@@ -272,8 +272,14 @@ class Form1 {
   // which every unit name is shown whole.
   fitUnitFaces() {
     const names = [$("WIREUNIT").defaultValue, $("LENGTHUNIT").defaultValue];
-    for (let index = 0; index < 6; ++index) names.push(this.calls.nextSizeUnit(index).name);
-    for (let index = 0; index < 7; ++index) names.push(this.calls.nextLengthUnit(index).name);
+    for (const next of [this.calls.nextSizeUnit, this.calls.nextLengthUnit]) {
+      let step = next(0);
+      names.push(step.name);
+      while (step.index !== 0) {
+        step = next(step.index);
+        names.push(step.name);
+      }
+    }
     const box = $("WIREUNIT");
     const room = this.room(box);
     let size = BOX_POINTS;

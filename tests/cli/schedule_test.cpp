@@ -134,5 +134,11 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 // clang-format on
 
+TEST(HeaderExamples, AppendCellHoldsAsWritten) {
+    std::string line;
+    AppendCell(line, "pump 1, north", ',', false);
+    EXPECT_EQ(line, "\"pump 1, north\"");
+}
+
 }  // namespace
 }  // namespace varnel::cli

@@ -102,7 +102,7 @@ void Print(std::int32_t sizeIndex, std::int32_t lengthIndex, const Separators& s
            const std::string& size, const std::string& length, const std::string& resistance) {
     const VarnelPressOutcome* outcome =
         VarnelPress(size.c_str(), length.c_str(), resistance.c_str(), sizeIndex, lengthIndex,
-                    style.decimal, style.group);
+                    style.decimal, style.group, "-");
     std::printf("%d %d %s|%s|%s|%s => %d %s|%s|%s\n", sizeIndex, lengthIndex, style.decimal,
                 size.c_str(), length.c_str(), resistance.c_str(), outcome->kind, outcome->field,
                 outcome->text, outcome->fieldToMend);

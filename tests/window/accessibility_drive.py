@@ -126,8 +126,12 @@ class Notifications:
         pyatspi.Registry.registerEventListener(self.hear, "object:state-changed:showing")
 
     def hear(self, event):
-        if event.source is not None and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
-            self.heard.append(event.source.name)
+        # An object shown and gone again before it is asked is no notification to hear.
+        try:
+            if event.source is not None and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                self.heard.append(event.source.name)
+        except GLib.GError:
+            pass
 
 
 class TextInsertions:
