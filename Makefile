@@ -203,7 +203,7 @@ web:
 	@$(ENSURE) $(WEB_PACKAGES)
 	$(WEB_ENV) emcmake cmake -S . -B $(WEB_DIR)/wasm -DCMAKE_BUILD_TYPE=Release \
 		-DVARNEL_BUILD_WINDOW=OFF -DBUILD_TESTING=ON
-	$(WEB_ENV) cmake --build $(WEB_DIR)/wasm -j $(JOBS) --target varnel-core
+	$(WEB_ENV) cmake --build $(WEB_DIR)/wasm -j $(JOBS) --target varnel-core varnel-page
 	tools/web-site $(WEB_DIR)/wasm/web $(WEB_SITE)
 
 web-serve: web

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "accessibility.h"
+#include "announcement.h"
 #include "contrast.h"
 #include "fault_report.h"
 #include "focus_mark_style.h"
@@ -374,7 +375,7 @@ void Form1::Command1_Click() {
     try {
         PressOutcome outcome = Calculate(state_, *this, *this, numberFormat_);
         if (const auto* solved = std::get_if<Solved>(&outcome)) {
-            AnnounceResult(solved->field);
+            AnnounceWritten(FieldName(solved->field));
         } else if (const auto* refused = std::get_if<Refused>(&outcome)) {
             FocusFieldToMend(*refused);
         }
@@ -386,12 +387,12 @@ void Form1::Command1_Click() {
 // A CHANGE press announces the unit it chose, which also ends the announcement of a result.
 void Form1::Command2_Click() {
     NextSizeUnit(state_, *this);
-    announcer_->Announce(wireUnit_->text());
+    AnnounceWritten("WIREUNIT");
 }
 
 void Form1::Command3_Click() {
     NextLengthUnit(state_, *this);
-    announcer_->Announce(lengthUnit_->text());
+    AnnounceWritten("LENGTHUNIT");
 }
 
 // The text box of that control name; the core names only the five the window has.
@@ -415,15 +416,12 @@ void Form1::SetFieldText(std::string_view field, const std::string& text) {
     Field(field)->ShowFromStart(QString::fromStdString(text));
 }
 
-// A written result is announced as its box's label, the result and its unit:
-// "RESISTANCE 0.999933931240995 ohms".
-void Form1::AnnounceResult(InputField field) {
-    const std::array<QString, 3> units{wireUnit_->text(), lengthUnit_->text(),
-                                       QStringLiteral("ohms")};
-    TextBox* box = Input(field);
-    announcer_->Announce(QStringList{box->accessibleName(), box->text().trimmed(),
-                                     units.at(static_cast<std::size_t>(field))}
-                             .join(u' '));
+// A written result as its box's label, the result and its unit, a unit as its name.
+void Form1::AnnounceWritten(std::string_view field) {
+    std::string wireUnit = wireUnit_->text().toStdString();
+    std::string lengthUnit = lengthUnit_->text().toStdString();
+    announcer_->Announce(
+        QString::fromStdString(Announcement(field, GetFieldText(field), {wireUnit, lengthUnit})));
 }
 
 void Form1::ShowMessage(const std::string& text) {

@@ -81,7 +81,7 @@ class Form1 : public QWidget, private FieldAccess, private MessageSink {
     void ConnectButtons();
     void ShowTextReadably();
     void FitUnitFaces();
-    void AnnounceResult(InputField field);
+    void AnnounceWritten(std::string_view field);
     void FocusFieldToMend(const Refused& refused);
 
     // The handlers keep their names Command1_Click to Command3_Click as the buttons keep

@@ -113,7 +113,7 @@ void TextBox::SelectAllFromStart() {
     selectedByProgram_ = true;
 }
 
-PaintedText TextBox::Painted() const {
+PaintedQText TextBox::Painted() const {
     if (!painted_) {
         auto width = [this](const QString& text, double pointSize) {
             QFont face = font();
@@ -172,7 +172,7 @@ void TextBox::paintEvent(QPaintEvent* event) {
         QLineEdit::paintEvent(event);
         return;
     }
-    PaintedText painted = Painted();
+    PaintedQText painted = Painted();
     if (painted.text == text() && painted.pointSize == QFontInfo(font()).pointSizeF()) {
         QLineEdit::paintEvent(event);
     } else {
@@ -182,7 +182,7 @@ void TextBox::paintEvent(QPaintEvent* event) {
 
 // Paints the box's frame and face as the style does, and the cut text, left-aligned and
 // centred in height, where QLineEdit puts its text.
-void TextBox::PaintCut(const PaintedText& painted) {
+void TextBox::PaintCut(const PaintedQText& painted) {
     QPainter painter(this);
     QStyleOptionFrame panel;
     initStyleOption(&panel);

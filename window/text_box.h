@@ -1,7 +1,7 @@
 // A single-line text box of Form1: a QLineEdit that shows what the program writes from its
 // first character, offers the whole text as its tooltip while the text is wider than the
 // box, and keeps only the first line of anything pasted or dropped into it. While it does not
-// have the focus, a text wider than the box is painted cut in the middle (painted_text.h);
+// have the focus, a text wider than the box is painted cut in the middle (painted_qt_text.h);
 // its text, selection and clipboard stay whole. Entered by the keyboard, it selects its
 // whole text with the caret at the start, so that it shows its start.
 #pragma once
@@ -11,7 +11,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "painted_text.h"
+#include "painted_qt_text.h"
 
 namespace varnel::window {
 
@@ -50,7 +50,7 @@ class TextBox : public QLineEdit {
     // What the box paints while it does not have the focus.
     // A box 89 pixels wide in DejaVu Sans at 9 points holding " 8.15247859090051E-06" paints
     // {"8.1524…E-06", 9}.
-    PaintedText Painted() const;
+    PaintedQText Painted() const;
 
     // Sets the box's face to `face` at a size, no larger than its own, at which each of
     // `texts` is shown whole: in quarter points, at or just below the largest such size,
@@ -70,16 +70,16 @@ class TextBox : public QLineEdit {
     QRect TextRect() const;
     int TextRoom() const;
     void TextOrRoomChanged();
-    void PaintCut(const PaintedText& painted);
+    void PaintCut(const PaintedQText& painted);
     void CountEdit(const QString& text);
     void ForgetUndoHistory();
 
     Writer writer_;
     QString shown_;  // the text ShowFromStart put in, which a ProgramOnly box keeps
     QString decimalSeparator_ = QStringLiteral(".");
-    mutable std::optional<PaintedText> painted_;  // until the text, face or width change
-    qsizetype editedSinceForgotten_ = 0;          // characters changed by edits since then
-    qsizetype lengthBefore_ = 0;                  // the text's length before the latest edit
+    mutable std::optional<PaintedQText> painted_;  // until the text, face or width change
+    qsizetype editedSinceForgotten_ = 0;           // characters changed by edits since then
+    qsizetype lengthBefore_ = 0;                   // the text's length before the latest edit
     bool selectedByProgram_ = false;  // the selection is SelectAllFromStart's, unchanged since
 };
 
