@@ -10,11 +10,16 @@ const $ = (id) => document.getElementById(id);
 // The decimal and group separators of ?lang=TAG or, without it, of the browser's languages.
 function numberFormat() {
   const tag = new URLSearchParams(location.search).get("lang");
+  // A tag the engine refuses (WebKitGTK hands on a POSIX locale's "C" as a language) falls
+  // back on the next source, and last on the engine's own default.
   let format;
-  try {
-    format = new Intl.NumberFormat(tag || navigator.languages || undefined);
-  } catch {
-    format = new Intl.NumberFormat(navigator.languages || undefined);
+  for (const languages of [tag, navigator.languages, undefined]) {
+    try {
+      format = new Intl.NumberFormat(languages || undefined);
+      break;
+    } catch {
+      continue;
+    }
   }
   const parts = format.formatToParts(-1234567.5);
   const part = (type) => (parts.find((p) => p.type === type) || { value: "" }).value;
@@ -48,90 +53,45 @@ function coreCalls(core) {
     },
     nextSizeUnit: (index) => step("VarnelNextSizeUnit", index),
     nextLengthUnit: (index) => step("VarnelNextLengthUnit", index),
+    paintedIn: paintedInCore(core),
+    announcement: (field, written, wireUnit, lengthUnit) => core.ccall(
+      "VarnelAnnouncement", "string", ["string", "string", "string", "string"],
+      [field, written, wireUnit, lengthUnit]),
   };
 }
 
-// ---- What a box paints while it has no focus ---------------------------------------------
-// A text wider than its box is cut in the middle with an ellipsis, keeping its head (sign and
-// whole part) and its whole exponent, with as many digits between as fit; the face shrinks in
-// quarter points down to 6 points where even that does not fit. The desktop paints the same.
-
-const ELLIPSIS = "\u2026";
-const FACE_STEP = 0.25;
-const SMALLEST_FACE = 6;
-
-const isSign = (c) => c === "+" || c === "-";
-const isSpace = (c) => /\s/u.test(c);
-const isDigit = (c) => /\p{Nd}/u.test(c);
-const isLetter = (c) => /\p{L}/u.test(c);
-
-function headEnd(text, decimal) {
-  let end = 0;
-  while (end < text.length && isSpace(text[end])) ++end;
-  if (end < text.length && isSign(text[end])) ++end;
-  const atSeparator = () => text.startsWith(decimal, end);
-  if (end === text.length || (!isDigit(text[end]) && !atSeparator())) return 0;
-  while (end < text.length && !isLetter(text[end]) && !atSeparator()) ++end;
-  return end;
-}
-
-function exponentStart(text, from) {
-  let start = text.length;
-  while (start > from && isSpace(text[start - 1])) --start;
-  const digitsEnd = start;
-  while (start > from && isDigit(text[start - 1])) --start;
-  if (start > from && start < digitsEnd && isSign(text[start - 1])) --start;
-  const marked = start > from && start < digitsEnd && text[start - 1].toUpperCase() === "E";
-  return marked ? start - 1 : text.length;
-}
-
-function splitNumber(text, decimal) {
-  const head = headEnd(text, decimal);
-  const exponent = head === 0 ? text.length : exponentStart(text, head);
-  return {
-    head: text.slice(0, head).trim(),
-    middle: text.slice(head, exponent),
-    exponent: text.slice(exponent),
+// The window's painted-text rule (a text wider than its box cut in the middle, keeping its
+// head and whole exponent, the face shrunk in quarter points), called with the box's own
+// width measure, which the module calls back through one function added to its table.
+function paintedInCore(core) {
+  let measure = null;
+  const width = core.addFunction((text, size) => measure(core.UTF16ToString(text), size), "did");
+  const utf16 = (text) => {
+    const bytes = 2 * text.length + 2;
+    const pointer = core._malloc(bytes);
+    core.stringToUTF16(text, pointer, bytes);
+    return pointer;
   };
-}
-
-function cutText(parts, kept, decimal) {
-  let start = parts.middle.slice(0, kept);
-  if (start.endsWith(decimal)) start = start.slice(0, -decimal.length);
-  if (/[\uD800-\uDBFF]$/u.test(start)) start = start.slice(0, -1);
-  return parts.head + start + ELLIPSIS + parts.exponent;
-}
-
-function longestCut(parts, decimal, room, size, width) {
-  const fits = (kept) => width(cutText(parts, kept, decimal), size) <= room;
-  if (parts.middle.length === 0 || !fits(0)) return null;
-  let fitting = 0;
-  let tooMany = parts.middle.length;
-  while (tooMany - fitting > 1) {
-    const tried = fitting + Math.floor((tooMany - fitting) / 2);
-    if (fits(tried)) fitting = tried;
-    else tooMany = tried;
-  }
-  return cutText(parts, fitting, decimal);
-}
-
-function paintedIn(text, decimal, room, pointSize, width) {
-  const parts = splitNumber(text, decimal);
-  const smallest = Math.min(pointSize, SMALLEST_FACE);
-  for (let size = pointSize; size >= smallest; size -= FACE_STEP) {
-    if (width(text, size) <= room) return { text, size };
-    const cut = longestCut(parts, decimal, room, size, width);
-    if (cut !== null) return { text: cut, size };
-  }
-  const startOnly = { head: "", middle: text, exponent: "" };
-  return { text: longestCut(startOnly, decimal, room, smallest, width) ?? ELLIPSIS, size: smallest };
+  return (text, decimal, room, pointSize, textWidth) => {
+    const texts = [utf16(text), utf16(decimal)];
+    measure = textWidth;
+    try {
+      const answer = core.ccall("VarnelPaintedIn", "number",
+        ["number", "number", "number", "number", "number"], [...texts, room, pointSize, width]);
+      return { size: core.getValue(answer, "double"), text: core.UTF16ToString(core.getValue(answer + 8, "i32")) };
+    } finally {
+      texts.forEach((pointer) => core._free(pointer));
+    }
+  };
 }
 
 // ---- Form1 --------------------------------------------------------------------------------
 
 const NUMBER_BOXES = ["WIRESIZE", "WIRELENGTH", "RESISTANCE"];
 const ALL_BOXES = [...NUMBER_BOXES, "WIREUNIT", "LENGTHUNIT"];
-const BOX_POINTS = 8.25;
+const PIXELS_PER_POINT = 96 / 72;
+const FACE_STEP = 0.25;
+const SMALLEST_FACE = 6;
 
 class Form1 {
   constructor(calls, format) {
@@ -157,8 +117,11 @@ class Form1 {
     }
     for (const id of ALL_BOXES) {
       const box = $(id);
+      // WebKit selects a box's text entered by the keyboard only after its focus handlers, so
+      // the start is shown again once the focus has settled.
       box.addEventListener("focus", () => {
         this.showStartOfSelection(box);
+        setTimeout(() => this.showStartOfSelection(box), 0);
         this.paint(id);
       });
       box.addEventListener("blur", () => this.paint(id));
@@ -203,7 +166,7 @@ class Form1 {
     const outcome = this.calls.press(texts, this.sizeIndex, this.lengthIndex, this.format);
     if (outcome.kind === "solved") {
       this.write(outcome.field, outcome.text);
-      this.announceResult(outcome.field);
+      this.announceWritten(outcome.field);
     } else {
       this.showMessage(outcome.text, outcome.fieldToMend);
     }
@@ -224,7 +187,7 @@ class Form1 {
   writeUnit(id, name) {
     this.announce("");
     this.write(id, name);
-    this.announce(`${$(id).getAttribute("aria-label")} ${name}`);
+    this.announceWritten(id);
   }
 
   // A written text is shown from its first character.
@@ -235,11 +198,11 @@ class Form1 {
     this.paint(id);
   }
 
-  // "RESISTANCE 0.999933931240995 ohms", as the desktop tells screen readers.
-  announceResult(field) {
-    const unit = { WIRESIZE: $("WIREUNIT").value, WIRELENGTH: $("LENGTHUNIT").value };
-    const name = document.querySelector(`label[for=${field}]`).textContent;
-    this.announce(`${name} ${$(field).value.trim()} ${unit[field] ?? "ohms"}`);
+  // What the desktop tells screen readers: "RESISTANCE 0.999933931240995 ohms" after a solve,
+  // "CIRCULAR MILS" after a CHANGE.
+  announceWritten(field) {
+    this.announce(this.calls.announcement(field, $(field).value, $("WIREUNIT").value,
+      $("LENGTHUNIT").value));
   }
 
   announce(text) {
@@ -268,8 +231,8 @@ class Form1 {
     this.fieldToMend = "";
   }
 
-  // The unit boxes take the largest face, in quarter points and never above the boxes' own, at
-  // which every unit name is shown whole.
+  // The unit boxes take the largest face, in quarter points and never above the one the layout
+  // gives them, at which every unit name is shown whole.
   fitUnitFaces() {
     const names = [$("WIREUNIT").defaultValue, $("LENGTHUNIT").defaultValue];
     for (const next of [this.calls.nextSizeUnit, this.calls.nextLengthUnit]) {
@@ -281,8 +244,9 @@ class Form1 {
       }
     }
     const box = $("WIREUNIT");
+    for (const id of ["WIREUNIT", "LENGTHUNIT"]) $(id).style.removeProperty("--box-pt");
     const room = this.room(box);
-    let size = BOX_POINTS;
+    let size = this.points(box);
     while (size > SMALLEST_FACE && names.some((name) => this.width(box, name, size) > room)) {
       size -= FACE_STEP;
     }
@@ -299,21 +263,41 @@ class Form1 {
     return overlay;
   }
 
-  // CSS pixels a point takes at the page's present scale.
-  pixelsPerPoint(box) {
-    const points = Number(box.style.getPropertyValue("--box-pt")) || BOX_POINTS;
-    return parseFloat(getComputedStyle(box).fontSize) / points;
+  // The size of a box's face in points.
+  points(box) {
+    return parseFloat(getComputedStyle(box).fontSize) / PIXELS_PER_POINT;
   }
 
   width(box, text, points) {
     const style = getComputedStyle(box);
-    this.canvas.font = `${points * this.pixelsPerPoint(box)}px ${style.fontFamily}`;
+    this.canvas.font = `${points * PIXELS_PER_POINT}px ${style.fontFamily}`;
     return this.canvas.measureText(text).width;
   }
 
+  // The width a box's text has: its border box less its borders and paddings, which every
+  // engine gives alike (Firefox leaves an input's paddings out of its clientWidth, Chromium
+  // and WebKit do not).
   room(box) {
     const style = getComputedStyle(box);
-    return box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+    const edges = ["borderLeftWidth", "borderRightWidth", "paddingLeft", "paddingRight"];
+    return edges.reduce((room, edge) => room - parseFloat(style[edge]), box.getBoundingClientRect().width);
+  }
+
+  // Lays the overlay over the box, in either layout: at the box's place within the form.
+  cover(box, overlay) {
+    const style = getComputedStyle(box);
+    for (const property of ["paddingLeft", "paddingRight", "lineHeight", "borderWidth", "borderStyle"]) {
+      overlay.style[property] = style[property];
+    }
+    const place = box.getBoundingClientRect();
+    const form = $("Form1").getBoundingClientRect();
+    overlay.style.left = `${place.left - form.left}px`;
+    overlay.style.top = `${place.top - form.top}px`;
+    overlay.style.width = `${place.width}px`;
+    overlay.style.height = `${place.height}px`;
+    overlay.style.borderColor = "transparent";
+    overlay.style.display = "flex";
+    overlay.style.alignItems = "center";
   }
 
   paintAll() {
@@ -323,7 +307,7 @@ class Form1 {
   paint(id) {
     const box = $(id);
     const overlay = this.overlays.get(id);
-    const points = Number(box.style.getPropertyValue("--box-pt")) || BOX_POINTS;
+    const points = this.points(box);
     const room = this.room(box);
     const fits = this.width(box, box.value, points) <= room;
     box.title = fits ? "" : box.value;
@@ -332,17 +316,10 @@ class Form1 {
       overlay.style.display = "none";
       return;
     }
-    const painted = paintedIn(box.value, this.format.decimal, room, points,
+    const painted = this.calls.paintedIn(box.value, this.format.decimal, room, points,
       (text, size) => this.width(box, text, size));
-    const style = getComputedStyle(box);
-    for (const property of ["left", "top", "width", "height", "paddingLeft", "paddingRight",
-      "lineHeight", "borderWidth", "borderStyle"]) {
-      overlay.style[property] = style[property];
-    }
-    overlay.style.borderColor = "transparent";
-    overlay.style.display = "flex";
-    overlay.style.alignItems = "center";
-    overlay.style.fontSize = `${painted.size * this.pixelsPerPoint(box)}px`;
+    this.cover(box, overlay);
+    overlay.style.fontSize = `${painted.size * PIXELS_PER_POINT}px`;
     overlay.textContent = painted.text;
     box.classList.add("painted");
   }
