@@ -180,21 +180,25 @@ windows-screenshot: windows
 	SCREENSHOT_DIR=docs tests/windows/wine-test $(WINDOWS_DIR) $(WINDOWS_VERSION) smoke
 
 # The web page: `make web` builds the static site into build-web/site with Debian's emscripten
-# (the core as varnel-core.wasm and its loader, the page, its service worker, manifest and
-# icons); `make web-serve` serves it on 127.0.0.1 (WEB_PORT). `make web-test` runs the core's
-# tests as WebAssembly under node, compares the WebAssembly press with the native one over
-# WEB_PRESSES generated presses byte for byte, and drives the page in headless Chromium;
-# `make web-screenshot` draws it after a solve into docs/. emscripten's tools find Debian's
-# acorn through NODE_PATH where the node on PATH is not Debian's own.
+# (the core as varnel-core.wasm and its loader, the page with its controls drawn from the
+# window's control table by form1_page under node, its service worker, manifest and icons);
+# `make web-serve` serves it on 127.0.0.1 (WEB_PORT). `make web-test` runs the core's tests as
+# WebAssembly under node, compares the WebAssembly press with the native one over WEB_PRESSES
+# generated presses byte for byte, and drives the page in Chromium, Firefox and WebKit
+# (tests/web/engines.py); `make web-screenshot` draws it after a solve into docs/, at 360
+# pixels light and dark and at a desktop's width in each engine. emscripten's tools find
+# Debian's acorn through NODE_PATH where the node on PATH is not Debian's own.
 WEB_DIR := build-web
 WEB_SITE := $(WEB_DIR)/site
 WEB_PORT ?= 8021
 WEB_PRESSES ?= 200000
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 WEB_PACKAGES := cmake make emscripten libfast-float-dev googletest librsvg2-bin python3
-# npm fetches axe-core for the test; a node from elsewhere brings its own npm.
+# npm fetches axe-core for the test; a node from elsewhere brings its own npm. Firefox is driven
+# through its own Marionette protocol; WebKitGTK's MiniBrowser needs an X display (Xvfb) and a
+# D-Bus session bus of its own.
 WEB_TEST_PACKAGES := $(WEB_PACKAGES) binaryen g++ libgtest-dev chromium chromium-driver python3-selenium \
-	$(if $(shell command -v npm),,npm)
+	firefox-esr webkit2gtk-driver xvfb dbus fonts-liberation fonts-dejavu-core $(if $(shell command -v npm),,npm)
 AXE_CORE_VERSION := 4.10.2
 
 .PHONY: web web-serve web-test web-screenshot
@@ -216,7 +220,7 @@ web-test: web
 	cmake -S . -B $(WEB_DIR)/native -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVARNEL_BUILD_WINDOW=OFF \
 		-DBUILD_TESTING=ON
 	cmake --build $(WEB_DIR)/native -j $(JOBS) --target press_driver control_rows
-	tests/web/check-page-layout $(WEB_DIR)/native/tests/control_rows web/index.html
+	tests/web/check-page-layout $(WEB_DIR)/native/tests/control_rows $(WEB_SITE)/index.html
 	@if wasm-dis $(WEB_SITE)/varnel-core.wasm | grep -q 'f[36][24]\.sqrt'; then \
 		echo "varnel-core.wasm takes a square root where the gauge calls pow" >&2; exit 1; fi
 	node $(WEB_DIR)/wasm/tests/calc_tests.js
