@@ -14,8 +14,8 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "control_table.h"
@@ -28,11 +28,20 @@ std::string Escaped(std::string_view text) {
     std::string escaped;
     for (char c : text) {
         switch (c) {
-            case '&': escaped += "&amp;"; break;
-            case '<': escaped += "&lt;"; break;
-            case '>': escaped += "&gt;"; break;
-            case '"': escaped += "&quot;"; break;
-            default: escaped += c;
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            default:
+                escaped += c;
         }
     }
     return escaped;
@@ -70,8 +79,8 @@ std::string Id(const ControlRow& row) {
 }
 
 std::string NamedBy(const ControlRow& row) {
-    bool own = !row.accessibleName.empty() && row.accessibleName != row.text &&
-               row.labelledBy.empty();
+    bool own =
+        !row.accessibleName.empty() && row.accessibleName != row.text && row.labelledBy.empty();
     return own ? " aria-label=\"" + Escaped(row.accessibleName) + "\"" : "";
 }
 
@@ -123,13 +132,16 @@ std::string Element(const ControlRow& row) {
         case ControlKind::Panel:
             return "<div " + Id(row) + " class=\"panel\"" + Place(row) +
                    " aria-hidden=\"true\"></div>";
-        case ControlKind::TextBox: return TextBoxElement(row);
+        case ControlKind::TextBox:
+            return TextBoxElement(row);
         case ControlKind::UnitBox:
             return "<input " + Id(row) + " class=\"box unit\"" + Place(row) +
                    " type=\"text\" readonly value=\"" + Escaped(row.text) + "\"" + NamedBy(row) +
                    ">";
-        case ControlKind::Button: return ButtonElement(row);
-        default: return {};
+        case ControlKind::Button:
+            return ButtonElement(row);
+        default:
+            return {};
     }
 }
 
