@@ -176,6 +176,10 @@ class WebKit(SeleniumEngine):
         env = dict(os.environ, DISPLAY=":" + self.display.stdout.readline().strip(),
                    DBUS_SESSION_BUS_ADDRESS=self.bus.stdout.readline().strip(), GDK_BACKEND="x11",
                    WEBKIT_DISABLE_COMPOSITING_MODE="1")
+        # The POSIX locale, whose name "C" WebKitGTK hands the page as a language: the page
+        # must start under it, as it does on a machine with no locale set.
+        env["LANG"] = "C"
+        env.pop("LC_ALL", None)
         if dark:
             env["GTK_THEME"] = "Adwaita:dark"
         # WebKitWebDriver starts its own MiniBrowser; it matches no capability naming its
