@@ -1,6 +1,7 @@
 #include "painted_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace varnel::window {
@@ -150,7 +151,29 @@ std::optional<std::u16string> LongestCut(const Parts& parts, std::u16string_view
     return kept ? std::optional(Cut(parts, *kept, decimal)) : std::nullopt;
 }
 
+double WidestOf(const std::vector<std::u16string>& texts, double size, const TextWidth& width) {
+    double widest = 0;
+    for (const std::u16string& text : texts) {
+        widest = std::max(widest, width(text, size));
+    }
+    return widest;
+}
+
 }  // namespace
+
+double FittedFaceSize(const std::vector<std::u16string>& texts, double room, double pointSize,
+                      const TextWidth& width) {
+    double widest = WidestOf(texts, pointSize, width);
+    if (widest <= room) {
+        return pointSize;
+    }
+    double size = std::max(kSmallestFaceSize,
+                           std::floor(pointSize * room / widest / kFaceSizeStep) * kFaceSizeStep);
+    while (WidestOf(texts, size, width) > room && size - kFaceSizeStep >= kSmallestFaceSize) {
+        size -= kFaceSizeStep;
+    }
+    return size;
+}
 
 PaintedText PaintedIn(std::u16string_view text, std::u16string_view decimalSeparator, double room,
                       double pointSize, const TextWidth& width) {

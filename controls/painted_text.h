@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnel::window {
 
@@ -44,5 +45,13 @@ struct PaintedText {
 // (a group separator such as U+2019 or U+202F is no letter).
 PaintedText PaintedIn(std::u16string_view text, std::u16string_view decimalSeparator, double room,
                       double pointSize, const TextWidth& width);
+
+// The largest face, in quarter points from `pointSize` down to 6 points at the least, in
+// which every one of `texts` fits `room` pixels: how a unit box shows every unit name whole.
+// Widths grow almost in proportion to the size, so the search starts at the size at which the
+// widest text would just fit and steps down while hinting makes it wider. With every
+// character 1 pixel wide at 9 points, FittedFaceSize({u"FEET", u"METERS"}, 4, 9, width) == 6.
+double FittedFaceSize(const std::vector<std::u16string>& texts, double room, double pointSize,
+                      const TextWidth& width);
 
 }  // namespace varnel::window

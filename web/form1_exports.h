@@ -21,6 +21,11 @@ struct VarnelPaintedText {
 const VarnelPaintedText* VarnelPaintedIn(const char16_t* text, const char16_t* decimalSeparator,
                                          double room, double pointSize, VarnelTextWidth width);
 
+// The largest face, at `pointSize` or below, in which every one of `lines` (UTF-16 texts
+// parted by line feeds, ending in 0) fits a box of `room` pixels (painted_text.h).
+double VarnelFittedFace(const char16_t* lines, double room, double pointSize,
+                        VarnelTextWidth width);
+
 // What screen readers say after a press wrote `written` into the control `field`, the unit
 // boxes showing `wireUnit` and `lengthUnit` (announcement.h), in UTF-8.
 const char* VarnelAnnouncement(const char* field, const char* written, const char* wireUnit,

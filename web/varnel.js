@@ -53,17 +53,18 @@ function coreCalls(core) {
     },
     nextSizeUnit: (index) => step("VarnelNextSizeUnit", index),
     nextLengthUnit: (index) => step("VarnelNextLengthUnit", index),
-    paintedIn: paintedInCore(core),
+    ...drawingRules(core),
     announcement: (field, written, wireUnit, lengthUnit) => core.ccall(
       "VarnelAnnouncement", "string", ["string", "string", "string", "string"],
       [field, written, wireUnit, lengthUnit]),
   };
 }
 
-// The window's painted-text rule (a text wider than its box cut in the middle, keeping its
-// head and whole exponent, the face shrunk in quarter points), called with the box's own
-// width measure, which the module calls back through one function added to its table.
-function paintedInCore(core) {
+// The window's drawing rules, called with the box's own width measure, which the module calls
+// back through one function added to its table: the painted text of a box too narrow for its
+// text (cut in the middle, keeping its head and whole exponent, the face shrunk in quarter
+// points), and the largest face in which every one of some texts fits.
+function drawingRules(core) {
   let measure = null;
   const width = core.addFunction((text, size) => measure(core.UTF16ToString(text), size), "did");
   const utf16 = (text) => {
@@ -72,16 +73,23 @@ function paintedInCore(core) {
     core.stringToUTF16(text, pointer, bytes);
     return pointer;
   };
-  return (text, decimal, room, pointSize, textWidth) => {
-    const texts = [utf16(text), utf16(decimal)];
+  const call = (name, resultType, texts, numbers, textWidth) => {
+    const pointers = texts.map(utf16);
     measure = textWidth;
     try {
-      const answer = core.ccall("VarnelPaintedIn", "number",
-        ["number", "number", "number", "number", "number"], [...texts, room, pointSize, width]);
-      return { size: core.getValue(answer, "double"), text: core.UTF16ToString(core.getValue(answer + 8, "i32")) };
+      return core.ccall(name, resultType, [...pointers, ...numbers].map(() => "number"),
+        [...pointers, ...numbers, width]);
     } finally {
-      texts.forEach((pointer) => core._free(pointer));
+      pointers.forEach((pointer) => core._free(pointer));
     }
+  };
+  return {
+    paintedIn(text, decimal, room, pointSize, textWidth) {
+      const answer = call("VarnelPaintedIn", "number", [text, decimal], [room, pointSize], textWidth);
+      return { size: core.getValue(answer, "double"), text: core.UTF16ToString(core.getValue(answer + 8, "i32")) };
+    },
+    fittedFace: (texts, room, pointSize, textWidth) =>
+      call("VarnelFittedFace", "number", [texts.join("\n")], [room, pointSize], textWidth),
   };
 }
 
@@ -90,8 +98,6 @@ function paintedInCore(core) {
 const NUMBER_BOXES = ["WIRESIZE", "WIRELENGTH", "RESISTANCE"];
 const ALL_BOXES = [...NUMBER_BOXES, "WIREUNIT", "LENGTHUNIT"];
 const PIXELS_PER_POINT = 96 / 72;
-const FACE_STEP = 0.25;
-const SMALLEST_FACE = 6;
 
 class Form1 {
   constructor(calls, format) {
@@ -245,11 +251,8 @@ class Form1 {
     }
     const box = $("WIREUNIT");
     for (const id of ["WIREUNIT", "LENGTHUNIT"]) $(id).style.removeProperty("--box-pt");
-    const room = this.room(box);
-    let size = this.points(box);
-    while (size > SMALLEST_FACE && names.some((name) => this.width(box, name, size) > room)) {
-      size -= FACE_STEP;
-    }
+    const size = this.calls.fittedFace(names, this.room(box), this.points(box),
+      (text, points) => this.width(box, text, points));
     for (const id of ["WIREUNIT", "LENGTHUNIT"]) $(id).style.setProperty("--box-pt", size);
   }
 

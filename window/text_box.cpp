@@ -127,22 +127,17 @@ PaintedQText TextBox::Painted() const {
 }
 
 void TextBox::FitFaceTo(const QStringList& texts, const QFont& face) {
-    QFont fitted = face;
-    double size = QFontInfo(face).pointSizeF();
-    fitted.setPointSizeF(size);
-    int room = TextRoom();
-    int widest = WidestNeed(texts, fitted);
-    if (widest > room) {
-        // Widths grow almost in proportion to the size: start at the size at which the widest
-        // text would just fit, and step down while hinting makes it wider than that.
-        size = std::max(kSmallestFaceSize,
-                        std::floor(size * room / widest / kFaceSizeStep) * kFaceSizeStep);
-        fitted.setPointSizeF(size);
-        while (WidestNeed(texts, fitted) > room && size - kFaceSizeStep >= kSmallestFaceSize) {
-            size -= kFaceSizeStep;
-            fitted.setPointSizeF(size);
-        }
+    std::vector<std::u16string> shown;
+    for (const QString& text : texts) {
+        shown.push_back(text.toStdU16String());
     }
+    auto width = [this, &face](std::u16string_view text, double size) -> double {
+        QFont sized = face;
+        sized.setPointSizeF(size);
+        return NeededWidth(QStringView(text).toString(), sized);
+    };
+    QFont fitted = face;
+    fitted.setPointSizeF(FittedFaceSize(shown, TextRoom(), QFontInfo(face).pointSizeF(), width));
     setFont(fitted);
 }
 
@@ -215,14 +210,6 @@ int TextBox::PaintedWidth(const QString& text, const QFont& face) const {
     QFontMetrics metrics(face, this);
     return metrics.horizontalAdvance(text) + Overhang(metrics.leftBearing(text.front())) +
            Overhang(metrics.rightBearing(text.back()));
-}
-
-int TextBox::WidestNeed(const QStringList& texts, const QFont& face) const {
-    int widest = 0;
-    for (const QString& text : texts) {
-        widest = std::max(widest, NeededWidth(text, face));
-    }
-    return widest;
 }
 
 // Where the text may stand: the contents rectangle that the style leaves inside the frame,

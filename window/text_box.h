@@ -66,7 +66,6 @@ class TextBox : public QLineEdit {
   private:
     int NeededWidth(const QString& text, const QFont& face) const;
     int PaintedWidth(const QString& text, const QFont& face) const;
-    int WidestNeed(const QStringList& texts, const QFont& face) const;
     QRect TextRect() const;
     int TextRoom() const;
     void TextOrRoomChanged();

@@ -61,5 +61,27 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 // clang-format on
 
+struct FittedCase : NamedCase {
+    double room;
+    double pointSize;
+};
+
+class Fitted : public ::testing::TestWithParam<FittedCase> {};
+
+TEST_P(Fitted, TakesTheLargestQuarterPointFaceInWhichEveryTextFits) {
+    EXPECT_EQ(FittedFaceSize({u"FEET", u"METERS"}, GetParam().room, 9, CharacterCount),
+              GetParam().pointSize);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Rooms, Fitted,
+    ::testing::Values(
+        FittedCase{"AllFitInTheBoxFace", 6, 9},
+        FittedCase{"ShrunkToTheLargestThatFits", 5, 7.5},
+        FittedCase{"NeverBelowSixPoints", 2, 6}),
+    CaseName());
+// clang-format on
+
 }  // namespace
 }  // namespace varnel::window
