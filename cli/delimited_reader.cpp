@@ -64,6 +64,25 @@ bool DelimitedReader::FirstLineHoldsTab() {
     }
 }
 
+std::string_view DelimitedReader::PeekLine(bool skipBlank) {
+    std::size_t start = 0;
+    bool filled = false;
+    for (std::size_t i = 0;; ++i) {
+        if (i == kLongestRecord || (i == text_.size() && !source_.ReadMore(text_))) {
+            return std::string_view(text_).substr(start, i - start);
+        }
+        char c = text_[i];
+        if (c == '\n' || c == '\r') {
+            if (filled || !skipBlank) {
+                return std::string_view(text_).substr(start, i - start);
+            }
+            start = i + 1;
+        } else if (std::string_view(" \"\t,;").find(c) == std::string_view::npos) {
+            filled = true;
+        }
+    }
+}
+
 bool DelimitedReader::ReadAll(const Handler& handler) {
     handler_ = &handler;
     do {

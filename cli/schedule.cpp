@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "delimited_reader.h"
@@ -119,13 +120,14 @@ class ScheduleWriter {
         Send(record);
     }
 
-    // Presses the row and writes it back; returns true when it was solved.
-    bool WriteRow(const Record& record, const Layout& layout) {
+    // Presses the row and writes it back; returns the message that answered it, or "" when
+    // it was solved.
+    std::string_view WriteRow(const Record& record, const Layout& layout) {
         cells_.assign(record.cells.begin(), record.cells.end());
         if (!layout.fromHeader && cells_.size() != kRowCells && cells_.size() != kRowCells + 1) {
             cells_.resize(std::max(cells_.size(), kRowCells));
             Insert(kRowCells, kRowNotUnderstood);
-            return SendAnswered(record);
+            return SendAnswered(record, kRowNotUnderstood);
         }
         auto cell = [&](Column column) {
             std::size_t at = layout.at[column];
@@ -134,19 +136,20 @@ class ScheduleWriter {
         std::optional<SizeUnit> sizeUnit = ReadSizeUnit(cell(kSizeUnit));
         std::optional<LengthUnit> lengthUnit = ReadLengthUnit(cell(kLengthUnit));
         if (!sizeUnit || !lengthUnit) {
-            PutMessage(layout, sizeUnit ? kLengthUnitNotUnderstood : kSizeUnitNotUnderstood);
-            return SendAnswered(record);
+            std::string_view message = sizeUnit ? kLengthUnitNotUnderstood : kSizeUnitNotUnderstood;
+            PutMessage(layout, message);
+            return SendAnswered(record, message);
         }
         PressAnswer answer =
             press_.Press({{cell(kSize), cell(kLength), cell(kResistance)}, *sizeUnit, *lengthUnit});
         if (answer.kind != PressAnswer::Kind::Solved) {
             PutMessage(layout, answer.text);
-            return SendAnswered(record);
+            return SendAnswered(record, answer.text);
         }
         Put(layout.at[kFieldColumns[static_cast<std::size_t>(answer.field)]], answer.text);
         PutMessage(layout, {});
         Send(record);
-        return true;
+        return {};
     }
 
   private:
@@ -172,9 +175,9 @@ class ScheduleWriter {
         }
     }
 
-    bool SendAnswered(const Record& record) {
+    std::string_view SendAnswered(const Record& record, std::string_view message) {
         Send(record);
-        return false;
+        return message;
     }
 
     // Joins cells_ with the delimiter and writes them with the record's line end.
@@ -225,6 +228,61 @@ void NoteUnsolved(ScheduleSummary& summary, std::uint64_t line) {
     ++summary.unsolved;
 }
 
+// The delimiter of CSV in the language whose numbers are written in `numbers`: ';' where the
+// decimal separator is a comma, as spreadsheets save it there, ',' elsewhere.
+char LanguageDelimiter(const NumberFormat& numbers) {
+    return numbers.decimal == "," ? ';' : ',';
+}
+
+bool EndsWithCsv(std::string_view file) {
+    constexpr std::string_view kCsvExtension = ".csv";
+    return file.size() >= kCsvExtension.size() &&
+           EqualsIgnoringCase(file.substr(file.size() - kCsvExtension.size()), kCsvExtension);
+}
+
+// The first line spreadsheets read as naming the delimiter, "sep=;".
+constexpr std::string_view kSeparatorHint = "sep=";
+
+// The delimiter a first line "sep=X" names; nothing where the line is no such hint.
+std::optional<char> HintedDelimiter(std::string_view firstLine) {
+    if (firstLine.size() != kSeparatorHint.size() + 1 || !firstLine.starts_with(kSeparatorHint) ||
+        firstLine.back() == '"') {
+        return std::nullopt;
+    }
+    return firstLine.back();
+}
+
+// The one of ',', ';' and tab that a line holds alone; nothing where it holds none or more.
+std::optional<char> OnlyDelimiterIn(std::string_view line) {
+    std::optional<char> only;
+    for (char candidate : {',', ';', '\t'}) {
+        if (line.find(candidate) != std::string_view::npos) {
+            if (only) {
+                return std::nullopt;
+            }
+            only = candidate;
+        }
+    }
+    return only;
+}
+
+char ChooseDelimiter(DelimitedReader& reader, const ScheduleSettings& settings) {
+    if (settings.tabWhenFirstLineHoldsOne && reader.FirstLineHoldsTab()) {
+        return '\t';
+    }
+    if (!settings.delimiterFromFile) {
+        return settings.delimiter;
+    }
+    if (std::optional<char> hinted = HintedDelimiter(reader.FirstLine())) {
+        return *hinted;
+    }
+    std::string_view line = reader.FirstFilledLine();
+    if (line.find(settings.delimiter) != std::string_view::npos) {
+        return settings.delimiter;
+    }
+    return OnlyDelimiterIn(line).value_or(settings.delimiter);
+}
+
 }  // namespace
 
 void AppendCell(std::string& line, std::string_view cell, char delimiter, bool firstInFile) {
@@ -253,13 +311,16 @@ ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
     }
     TextSink sink(out, encoding);
     DelimitedReader reader(source);
-    bool tab = settings.tabWhenFirstLineHoldsOne && reader.FirstLineHoldsTab();
-    char delimiter = tab ? '\t' : settings.delimiter;
+    char delimiter = ChooseDelimiter(reader, settings);
+    summary.delimiter = delimiter;
     reader.SetDelimiter(delimiter);
+    // A first line "sep=X" naming the delimiter is passed through as it came.
+    bool hintFirst = HintedDelimiter(reader.FirstLine()) == delimiter;
     ScheduleWriter writer(sink, delimiter, settings);
     std::optional<Layout> layout;
     reader.ReadAll([&](const Record& record) {
-        if (IsBlank(record)) {
+        bool hint = std::exchange(hintFirst, false);
+        if (hint || IsBlank(record)) {
             writer.WriteAsRead(record);
         } else if (!layout && IsHeader(record)) {
             layout = LayoutOfHeader(record);
@@ -273,8 +334,12 @@ ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
                 layout.emplace();
             }
             ++summary.rows;
-            if (!writer.WriteRow(record, *layout)) {
+            std::string_view message = writer.WriteRow(record, *layout);
+            if (!message.empty()) {
                 NoteUnsolved(summary, record.line);
+                if (settings.onUnsolved) {
+                    settings.onUnsolved({record.line, record.cells, message});
+                }
             }
         }
         return true;
@@ -289,6 +354,40 @@ ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
         sink.WriteBytes(source.StrayByte());
     }
     return summary;
+}
+
+bool IsStandardInput(std::string_view file) {
+    return file.empty() || file == "-";
+}
+
+ScheduleSettings SettingsForFile(std::string_view file, const NumberFormat& numbers,
+                                 std::optional<ScheduleFormat> format,
+                                 std::optional<char> delimiter) {
+    if (!format && (delimiter || !IsStandardInput(file))) {
+        format = delimiter || EndsWithCsv(file) ? ScheduleFormat::Csv : ScheduleFormat::Tsv;
+    }
+    ScheduleSettings settings;
+    settings.numbers = numbers;
+    settings.delimiter =
+        format == ScheduleFormat::Tsv ? '\t' : delimiter.value_or(LanguageDelimiter(numbers));
+    settings.tabWhenFirstLineHoldsOne = !format;
+    settings.delimiterFromFile = format != ScheduleFormat::Tsv && !delimiter;
+    return settings;
+}
+
+bool IsRefused(const ScheduleSummary& summary) {
+    return !summary.unreadable.empty() || !summary.missingHeading.empty();
+}
+
+std::string SummaryLine(const ScheduleSummary& summary, std::string_view name) {
+    if (!summary.unreadable.empty()) {
+        return std::string(name) + ": " + summary.unreadable;
+    }
+    if (!summary.missingHeading.empty()) {
+        return std::string(name) + ": the header has no '" + std::string(summary.missingHeading) +
+               "' column";
+    }
+    return summary.unsolved == 0 ? std::string() : UnsolvedRowsText(summary);
 }
 
 std::string UnsolvedRowsText(const ScheduleSummary& summary) {
