@@ -19,6 +19,16 @@ std::uint64_t CountLineBreaks(std::string_view cell) {
     return breaks;
 }
 
+// Ends the reading for want of memory: bad_alloc, or where the library is built without
+// exceptions (the web page's module, spared their cost) the end of the program.
+[[noreturn]] void OutOfMemory() {
+#if __cpp_exceptions
+    throw std::bad_alloc();
+#else
+    std::abort();
+#endif
+}
+
 // libcsv's buffer for one cell grows no further than the longest record.
 void* GrowWithinLongestRecord(void* block, std::size_t size) {
     return size > kLongestRecord ? nullptr : std::realloc(block, size);
@@ -29,7 +39,7 @@ void* GrowWithinLongestRecord(void* block, std::size_t size) {
 DelimitedReader::DelimitedReader(TextSource& source) : source_(source) {
     // Every line end reported, blank lines too; no spaces taken off the cells.
     if (csv_init(&parser_, CSV_REPALL_NL) != 0) {
-        throw std::bad_alloc();
+        OutOfMemory();
     }
     csv_set_space_func(&parser_, [](unsigned char) { return 0; });
     csv_set_blk_size(&parser_, kCellBlock);

@@ -36,13 +36,13 @@ std::string_view Trimmed(std::string_view cell) {
 }
 
 bool IsBlank(const Record& record) {
-    return std::ranges::all_of(record.cells,
-                               [](std::string_view cell) { return Trimmed(cell).empty(); });
+    return std::all_of(record.cells.begin(), record.cells.end(),
+                       [](std::string_view cell) { return Trimmed(cell).empty(); });
 }
 
 bool IsHeader(const Record& record) {
-    return std::ranges::any_of(record.cells, [](std::string_view cell) {
-        return std::ranges::any_of(kNeededColumns, [cell](Column column) {
+    return std::any_of(record.cells.begin(), record.cells.end(), [](std::string_view cell) {
+        return std::any_of(kNeededColumns.begin(), kNeededColumns.end(), [cell](Column column) {
             return EqualsIgnoringCase(Trimmed(cell), kHeadings[column]);
         });
     });
@@ -61,9 +61,10 @@ Layout LayoutOfHeader(const Record& header) {
     Layout layout;
     layout.fromHeader = true;
     for (std::size_t column = 0; column < kHeadings.size(); ++column) {
-        auto found = std::ranges::find_if(header.cells, [&](std::string_view cell) {
-            return EqualsIgnoringCase(Trimmed(cell), kHeadings[column]);
-        });
+        auto found =
+            std::find_if(header.cells.begin(), header.cells.end(), [&](std::string_view cell) {
+                return EqualsIgnoringCase(Trimmed(cell), kHeadings[column]);
+            });
         bool present = found != header.cells.end();
         layout.at[column] =
             present ? static_cast<std::size_t>(found - header.cells.begin()) : kNone;
@@ -86,8 +87,9 @@ std::string_view MissingHeading(const Layout& layout) {
 
 // A cell that RFC 4180 writes in quotes: one holding the delimiter, a quote or a line break.
 bool NeedsQuotes(std::string_view cell, char delimiter) {
-    return std::ranges::any_of(
-        cell, [delimiter](char c) { return c == delimiter || c == '"' || c == '\n' || c == '\r'; });
+    return std::any_of(cell.begin(), cell.end(), [delimiter](char c) {
+        return c == delimiter || c == '"' || c == '\n' || c == '\r';
+    });
 }
 
 // A schedule's first cell that starts with the bytes of a byte-order mark (or, in UTF-16, the
@@ -96,6 +98,9 @@ bool StartsLikeAMark(std::string_view cell) {
     return cell.starts_with("\xEF\xBB\xBF") || cell.starts_with("\xFF\xFE") ||
            cell.starts_with("\xFE\xFF");
 }
+
+// (The algorithms take iterator pairs, not ranges: emscripten's libc++ has no range
+// algorithms.)
 
 // Writes the lines of one schedule, each built in one reused buffer.
 class ScheduleWriter {
@@ -223,7 +228,7 @@ std::string WhyNotText(std::string_view start, bool utf8) {
 
 void NoteUnsolved(ScheduleSummary& summary, std::uint64_t line) {
     if (summary.unsolved < kLinesNamed) {
-        summary.unsolvedLines[summary.unsolved] = line;
+        summary.unsolvedLines[static_cast<std::size_t>(summary.unsolved)] = line;
     }
     ++summary.unsolved;
 }
@@ -299,6 +304,12 @@ void AppendCell(std::string& line, std::string_view cell, char delimiter, bool f
 
 ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
                               const ScheduleSettings& settings) {
+    StreamSource source(in);
+    StreamSink sink(out);
+    return CheckSchedule(source, sink, settings);
+}
+
+ScheduleSummary CheckSchedule(ByteSource& in, ByteSink& out, const ScheduleSettings& settings) {
     TextSource source(in);
     TextEncoding encoding = source.ReadEncoding();
     ScheduleSummary summary;

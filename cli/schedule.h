@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "numeric_text.h"
+#include "text_encoding.h"
 
 namespace varnel::cli {
 
@@ -104,6 +105,9 @@ std::string SummaryLine(const ScheduleSummary& summary, std::string_view name);
 // \"pump 1, north\",\r\n".
 ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
                               const ScheduleSettings& settings);
+
+// The same from any source of bytes to any sink.
+ScheduleSummary CheckSchedule(ByteSource& in, ByteSink& out, const ScheduleSettings& settings);
 
 // Appends a cell as a schedule's results write it: in quotes, its quotes doubled, where it
 // holds the delimiter, a quote or a line break, or, as the file's first cell, starts like a

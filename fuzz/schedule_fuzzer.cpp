@@ -46,9 +46,11 @@ ScheduleSettings SettingsOf(std::uint8_t choice) {
 std::string Rewritten(const std::string& results, char delimiter, TextEncoding& encoding) {
     std::istringstream in(results);
     std::ostringstream out;
-    TextSource source(in);
+    StreamSource bytesIn(in);
+    StreamSink bytesOut(out);
+    TextSource source(bytesIn);
     encoding = source.ReadEncoding();
-    TextSink sink(out, encoding);
+    TextSink sink(bytesOut, encoding);
     DelimitedReader reader(source);
     reader.SetDelimiter(delimiter);
     std::string line;
@@ -72,7 +74,8 @@ std::string Rewritten(const std::string& results, char delimiter, TextEncoding& 
 
 TextEncoding EncodingOf(const std::string& bytes) {
     std::istringstream in(bytes);
-    return TextSource(in).ReadEncoding();
+    StreamSource bytes(in);
+    return TextSource(bytes).ReadEncoding();
 }
 
 void RunSchedule(std::uint8_t choice, std::string_view file) {

@@ -13,8 +13,8 @@ foreach(type RELEASE RELWITHDEBINFO MINSIZEREL)
     set(CMAKE_CXX_FLAGS_${type} "-O2")
     set(CMAKE_EXE_LINKER_FLAGS_${type} "-O2")
 endforeach()
-add_compile_options(-fexceptions -fmath-errno)
-add_link_options(-fexceptions)
+add_compile_options(-fwasm-exceptions -fmath-errno)
+add_link_options(-fwasm-exceptions)
 
 # Emscripten's libc++ reads floating-point numbers with no std::from_chars: the core falls back
 # on Debian's header-only fast_float, which lies outside emscripten's sysroot; only its own
