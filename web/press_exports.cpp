@@ -90,8 +90,7 @@ const VarnelPressOutcome* VarnelPress(const char* wireSize, const char* wireLeng
                                       std::int32_t lengthIndex, const char* decimal,
                                       const char* group, const char* minus) {
     CalculatorState state = StateIn(sizeIndex, lengthIndex);
-    PressOutcome outcome =
-        Press(state, {wireSize, wireLength, resistance}, {decimal, group, minus});
+    PressOutcome outcome = Press(state, {wireSize, wireLength, resistance}, {decimal, group, minus});
     return std::visit([](const auto& ended) { return AnswerOf(ended); }, outcome);
 }
 
