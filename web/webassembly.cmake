@@ -33,3 +33,20 @@ set(VARNEL_NODE_LINK_OPTIONS -sNODERAWFS=1 -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH
 # clang warns of aggregate initialisers with elided braces, which C++ allows and the tables of
 # the tests use throughout; g++, the native compiler, does not.
 target_compile_options(varnel_warnings INTERFACE -Wno-missing-braces)
+
+# A module for the page: no file system and no entry point, started by NAME() in ENVIRONMENT
+# (web, or worker) and reached through the EXPORTS (C functions) and the memory views, linked
+# with the OPTIONS given besides.
+function(varnel_page_module target)
+    cmake_parse_arguments(PARSE_ARGV 1 module "" "NAME;ENVIRONMENT" "EXPORTS;OPTIONS")
+    list(JOIN module_EXPORTS "," exports)
+    target_link_options(${target} PRIVATE
+        --no-entry
+        -sMODULARIZE=1
+        -sEXPORT_NAME=${module_NAME}
+        -sENVIRONMENT=${module_ENVIRONMENT}
+        -sFILESYSTEM=0
+        -sEXPORTED_FUNCTIONS=${exports}
+        -sEXPORTED_RUNTIME_METHODS=ccall,getValue,UTF8ToString
+        ${module_OPTIONS})
+endfunction()

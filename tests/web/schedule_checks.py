@@ -224,6 +224,26 @@ def check_axe(driver, axe_source, checks):
                  [v for v in violations if v[1] in ("serious", "critical")], [])
 
 
+# The README's schedule with two more rows that are not solved, for the picture.
+PICTURE_SCHEDULE = ("circuit,size,size unit,length,length unit,resistance,note\r\n"
+                    "P1,10,,150,,,\"feeds pump 1, north\"\r\nP2,4/0,awg,,m,0.05,\"main \"\"A\"\" feeder\"\r\n"
+                    "L3,2.5,mm2,40,m,,\r\nL4,12,,,,,spare\r\nL5,2.5,mm,40,m,,\r\nL6,1/O,,40,,,\r\n")
+
+
+def screenshot(driver, page_url, path):
+    """The section after a schedule with unsolved rows, as the browser shows it now."""
+    with tempfile.TemporaryDirectory(prefix="varnel-schedules-") as folder:
+        with open(os.path.join(folder, "schedule.csv"), "w", encoding="utf-8") as file:
+            file.write(PICTURE_SCHEDULE)
+        files = FileServer(folder)
+        try:
+            check_file(driver, page_url, files, "schedule.csv", "en-US", "pick")
+        finally:
+            files.stop()
+    driver.execute_script("document.getElementById('schedule').scrollIntoView()")
+    driver.save_screenshot(path)
+
+
 def run(driver, page_url, varnel_calc, checks, axe_source, renderer_rss=None, phone=None):
     """Every check above; `phone` sets a phone's width in the driver's browser, if given."""
     with tempfile.TemporaryDirectory(prefix="varnel-schedules-") as folder:
