@@ -144,8 +144,10 @@ def native(varnel_calc, path, lang):
     return run.stdout, summary, run.returncode == 2, time.monotonic() - started
 
 
-def check_file(driver, page_url, files, name, lang, how):
-    driver.get(f"{page_url}?lang={lang}")
+def check_file(driver, page_url, files, name, lang, how, fresh=True):
+    """A file checked in a page opened afresh or, where not `fresh`, in the page as it is."""
+    if fresh:
+        driver.get(f"{page_url}?lang={lang}")
     driver.set_script_timeout(120)
     return driver.execute_async_script(CHECK_FILE, files.url + name, name, how)
 
@@ -154,19 +156,30 @@ def download(driver, digest_only=False):
     return driver.execute_async_script(READ_DOWNLOAD, digest_only)
 
 
-def check_seeds(driver, page_url, files, folder, varnel_calc, checks):
-    for seed, name, lang, how in FILES:
-        with open(os.path.join(SEEDS, seed), "rb") as source, open(os.path.join(folder, name), "wb") as file:
-            file.write(source.read()[1:])
-        path = os.path.join(folder, name)
-        want, summary, refused, _ = native(varnel_calc, path, lang)
-        got = check_file(driver, page_url, files, name, lang, how)
-        # varnel-calc names the file by its path, the page by its name; all solved, it is silent.
-        checks.equal(f"{name} {how}ped in {lang}: the summary", got["summary"].replace(name, path),
-                     summary or got["summary"].removesuffix(" rows checked, all solved") + " rows checked, all solved")
-        checks.equal(f"{name}: the download", got["name"], None if refused else name.replace(".", "-checked."))
-        checks.equal(f"{name}: byte for byte as varnel-calc", base64.b64decode(download(driver) or ""),
-                     b"" if refused else want)
+def check_seeds(driver, page_url, varnel_calc, checks, table=FILES):
+    """The seeds of `table` through the page, each held against varnel-calc."""
+    with tempfile.TemporaryDirectory(prefix="varnel-schedules-") as folder:
+        files = FileServer(folder)
+        try:
+            for seed, name, lang, how in table:
+                check_seed(driver, page_url, files, folder, varnel_calc, checks, (seed, name, lang, how))
+        finally:
+            files.stop()
+
+
+def check_seed(driver, page_url, files, folder, varnel_calc, checks, row):
+    seed, name, lang, how = row
+    with open(os.path.join(SEEDS, seed), "rb") as source, open(os.path.join(folder, name), "wb") as file:
+        file.write(source.read()[1:])
+    path = os.path.join(folder, name)
+    want, summary, refused, _ = native(varnel_calc, path, lang)
+    got = check_file(driver, page_url, files, name, lang, how)
+    # varnel-calc names the file by its path, the page by its name; all solved, it is silent.
+    checks.equal(f"{name} {how}ped in {lang}: the summary", got["summary"].replace(name, path),
+                 summary or got["summary"].removesuffix(" rows checked, all solved") + " rows checked, all solved")
+    checks.equal(f"{name}: the download", got["name"], None if refused else name.replace(".", "-checked."))
+    checks.equal(f"{name}: byte for byte as varnel-calc", base64.b64decode(download(driver) or ""),
+                 b"" if refused else want)
 
 
 def big_schedule(path, rows):
@@ -246,16 +259,19 @@ def screenshot(driver, page_url, path):
 
 def run(driver, page_url, varnel_calc, checks, axe_source, renderer_rss=None, phone=None):
     """Every check above; `phone` sets a phone's width in the driver's browser, if given."""
+    check_seeds(driver, page_url, varnel_calc, checks)
     with tempfile.TemporaryDirectory(prefix="varnel-schedules-") as folder:
         files = FileServer(folder)
         try:
-            check_seeds(driver, page_url, files, folder, varnel_calc, checks)
             check_big(driver, page_url, files, folder, varnel_calc, checks, renderer_rss)
             if phone:
                 phone(driver)
             check_file(driver, page_url, files, f"rows-{BIG_ROWS}.tsv", "en-US", "drop")
             if phone:
                 check_phone(driver, checks)
+            second = check_file(driver, page_url, files, "rows-1000.tsv", "en-US", "pick", fresh=False)
+            checks.equal("a second file replaces the first's results",
+                         [second["summary"][:9], len(second["unsolved"]), second["more"]], ["2 of 1000", 2, ""])
             check_axe(driver, axe_source, checks)
         finally:
             files.stop()
