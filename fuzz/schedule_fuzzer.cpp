@@ -74,8 +74,8 @@ std::string Rewritten(const std::string& results, char delimiter, TextEncoding& 
 
 TextEncoding EncodingOf(const std::string& bytes) {
     std::istringstream in(bytes);
-    StreamSource bytes(in);
-    return TextSource(bytes).ReadEncoding();
+    StreamSource source(in);
+    return TextSource(source).ReadEncoding();
 }
 
 void RunSchedule(std::uint8_t choice, std::string_view file) {

@@ -4,10 +4,11 @@ and dropped in the page, each checked file read back and held byte for byte agai
 progress seen moving; the section at phone width; axe-core. Files are served to the page from
 a server of the test's own on a free port.
 
-    run(driver, page_url, varnel_calc, checks, axe_source, renderer_rss=None)
+    run(driver, page_url, varnel_calc, checks, axe_source, renderer_rss=None, phone=None)
+    check_seeds(driver, page_url, varnel_calc, checks, table)   # e.g. offline, one seed
 
 `checks` has equal(name, got, want); `renderer_rss`, where given, returns the bytes the tab's
-processes hold, sampled while a file is checked for its peak.
+processes hold, sampled while a file is checked for its peak; `phone` sets a phone's width.
 """
 import base64
 import functools
