@@ -15,13 +15,6 @@
     return tag.replace("-", "_");
   }
 
-  // The separators the page's presses use, for a language the module has no table for.
-  function separators() {
-    const parts = new Intl.NumberFormat(language().replace("_", "-")).formatToParts(-1234567.5);
-    const part = (type, otherwise) => (parts.find((p) => p.type === type) || { value: otherwise }).value;
-    return { decimal: part("decimal", "."), group: part("group", ""), minus: part("minusSign", "-") };
-  }
-
   // schedule.csv is offered back as schedule-checked.csv.
   function checkedName(name) {
     const dot = name.lastIndexOf(".");
@@ -79,7 +72,9 @@
       if ("progress" in data) progress.value = data.progress;
       else showResult(file, data);
     };
-    worker.postMessage({ file, language: language(), format: separators() });
+    // numberFormat() is varnel.js's: the separators of the page's presses, for a language the
+    // module has no table for.
+    worker.postMessage({ file, language: language(), format: numberFormat() });
   }
 
   byId("schedule-button").addEventListener("click", () => byId("schedule-file").click());
