@@ -42,12 +42,11 @@ function pieceReader(module, file, report) {
 
 const utf8 = new TextDecoder();
 
-function check({ file, language, format }) {
-  const module = this;
+function check(module, { id, file, language, format }) {
   const pieces = [];
   const unsolved = [];
   const text = (pointer, size) => utf8.decode(module.HEAPU8.subarray(pointer, pointer + size));
-  module.readPiece = pieceReader(module, file, (done) => postMessage({ progress: done / file.size }));
+  module.readPiece = pieceReader(module, file, (done) => postMessage({ id, progress: done / file.size }));
   // Each piece leaves the worker's memory at once, as a Blob of its own.
   module.writePiece = (pointer, size) => pieces.push(new Blob([module.HEAPU8.slice(pointer, pointer + size)]));
   module.unsolvedRow = (line, cells, sizes, count, message, messageSize) => {
@@ -61,6 +60,7 @@ function check({ file, language, format }) {
     [file.name, language, format.decimal, format.group, format.minus]);
   const refused = module.getValue(result, "i32") !== 0;
   postMessage({
+    id,
     summary: module.UTF8ToString(module.getValue(result + 4, "i32")),
     rows: module.getValue(result + 8, "double"),
     unsolvedCount: module.getValue(result + 16, "double"),
@@ -71,5 +71,5 @@ function check({ file, language, format }) {
 
 onmessage = (event) => {
   started ??= VarnelSchedule();
-  started.then((module) => check.call(module, event.data));
+  started.then((module) => check(module, event.data));
 };

@@ -8,6 +8,7 @@
   const byId = (id) => document.getElementById(id);
   let worker = null;
   let download = null;
+  let latest = 0; // the check whose results are shown; a later file's replaces an earlier's
 
   // The page's number language as a locale name: ?lang=de-DE or the browser's, as de_DE.
   function language() {
@@ -68,13 +69,15 @@
     progress.hidden = false;
     byId("schedule").dataset.state = "checking";
     byId("schedule-summary").textContent = `Checking ${file.name}\u2026`;
+    const id = ++latest;
     worker.onmessage = ({ data }) => {
+      if (data.id !== latest) return;
       if ("progress" in data) progress.value = data.progress;
       else showResult(file, data);
     };
     // numberFormat() is varnel.js's: the separators of the page's presses, for a language the
     // module has no table for.
-    worker.postMessage({ file, language: language(), format: numberFormat() });
+    worker.postMessage({ id, file, language: language(), format: numberFormat() });
   }
 
   byId("schedule-button").addEventListener("click", () => byId("schedule-file").click());
