@@ -6,7 +6,7 @@
 
 importScripts("varnel-schedule.js");
 
-const SLICE = 1 << 20;
+const SLICE = 1 << 18;
 const PROGRESS_EVERY_MS = 100;
 let started = null;
 
@@ -28,7 +28,7 @@ function pieceReader(module, file, report) {
       }
       used = 0;
       offset += slice.length;
-      if (performance.now() - reported >= PROGRESS_EVERY_MS) {
+      if (performance.now() - reported >= PROGRESS_EVERY_MS || offset >= file.size) {
         reported = performance.now();
         report(offset);
       }

@@ -60,7 +60,11 @@ fetch(url).then((r) => r.blob()).then((blob) => {
   const watch = setInterval(() => {
     const value = byId("schedule-progress").value;
     if (value !== last) { moves.push(performance.now()); last = value; }
+  }, 5);
+  // The results are in the page as soon as its state says so, before they are drawn.
+  new MutationObserver((_, observer) => {
     if (byId("schedule").dataset.state !== "done") return;
+    observer.disconnect();
     clearInterval(watch);
     const ms = performance.now() - started;
     moves.push(performance.now());
@@ -70,7 +74,7 @@ fetch(url).then((r) => r.blob()).then((blob) => {
       name: link.hidden ? null : link.download, unsolved: [...byId("schedule-unsolved").tBodies[0].rows].map(
         (row) => [row.cells[0].textContent, [...row.cells[1].children].map((c) => c.textContent), row.cells[2].textContent]),
       more: byId("schedule-more").textContent });
-  }, 5);
+  }).observe(byId("schedule"), { attributes: true, attributeFilter: ["data-state"] });
 });
 """
 
@@ -193,12 +197,14 @@ def big_schedule(path, rows):
 
 
 def check_big(driver, page_url, files, folder, varnel_calc, checks, renderer_rss):
+    """1,000 rows in a page opened afresh, which starts the module; then a million in the same
+    page, timed with the module started as varnel-calc's time is with the program loaded."""
     for rows in (1000, BIG_ROWS):
         name = f"rows-{rows}.tsv"
         big_schedule(os.path.join(folder, name), rows)
         want, summary, _, native_s = native(varnel_calc, os.path.join(folder, name), "en-US")
         sampler = PeakSampler(renderer_rss)
-        got = check_file(driver, page_url, files, name, "en-US", "pick")
+        got = check_file(driver, page_url, files, name, "en-US", "pick", fresh=rows != BIG_ROWS)
         peak = sampler.stop()
         checks.equal(f"{rows} rows: the summary", got["summary"], summary)
         checks.equal(f"{rows} rows: byte for byte as varnel-calc", download(driver, True), hashlib.sha256(want).hexdigest())
