@@ -198,22 +198,26 @@ def big_schedule(path, rows):
 
 def check_big(driver, page_url, files, folder, varnel_calc, checks, renderer_rss):
     """1,000 rows in a page opened afresh, which starts the module; then a million in the same
-    page, timed with the module started as varnel-calc's time is with the program loaded."""
-    for rows in (1000, BIG_ROWS):
+    page, timed with the module started as varnel-calc's time is with the program loaded. On a
+    shared machine each is timed as benchmarks are: the fastest of RUNS."""
+    for rows, runs in ((1000, 1), (BIG_ROWS, 2)):
         name = f"rows-{rows}.tsv"
         big_schedule(os.path.join(folder, name), rows)
-        want, summary, _, native_s = native(varnel_calc, os.path.join(folder, name), "en-US")
+        want, summary, _, _ = native(varnel_calc, os.path.join(folder, name), "en-US")
+        native_s = min(native(varnel_calc, os.path.join(folder, name), "en-US")[3] for _ in range(runs + 1))
         sampler = PeakSampler(renderer_rss)
-        got = check_file(driver, page_url, files, name, "en-US", "pick", fresh=rows != BIG_ROWS)
+        tries = [check_file(driver, page_url, files, name, "en-US", "pick", fresh=rows != BIG_ROWS) for _ in range(runs)]
+        got = min(tries, key=lambda run: run["ms"])
         peak = sampler.stop()
         checks.equal(f"{rows} rows: the summary", got["summary"], summary)
         checks.equal(f"{rows} rows: byte for byte as varnel-calc", download(driver, True), hashlib.sha256(want).hexdigest())
         shown = min(1000, rows // 997 + 1)
         checks.equal(f"{rows} rows: unsolved rows shown", len(got["unsolved"]), shown)
         memory = f", the tab's peak memory {peak / 2**20:.0f} MiB" if peak else ""
+        times = ", ".join(f"{run['ms'] / 1000:.2f}" for run in tries)
         print(f"schedule of {rows} rows ({os.path.getsize(os.path.join(folder, name)) / 1e6:.1f} MB): the page "
-              f"{got['ms'] / 1000:.2f} s, varnel-calc {native_s:.2f} s, progress moved at least every "
-              f"{got['longestWait']:.0f} ms{memory}")
+              f"{times} s, varnel-calc {native_s:.2f} s (fastest of "
+              f"{runs + 1}), progress moved at least every {max(run['longestWait'] for run in tries):.0f} ms{memory}")
         if rows == BIG_ROWS:
             checks.equal(f"{rows} rows: the rest counted", got["more"], f"and {rows // 997 + 1 - 1000} more rows not solved")
             checks.equal(f"{rows} rows: within 3 times varnel-calc's time", got["ms"] / 1000 <= 3 * native_s, True)
