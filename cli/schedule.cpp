@@ -15,6 +15,9 @@
 namespace varnel::cli {
 namespace {
 
+// The algorithms here take iterator pairs rather than ranges: the web page's build, with
+// emscripten's libc++, has no range algorithms.
+
 enum Column : std::size_t { kSize, kSizeUnit, kLength, kLengthUnit, kResistance, kMessage };
 
 constexpr std::array<std::string_view, 6> kHeadings{"size",        "size unit",  "length",
@@ -98,9 +101,6 @@ bool StartsLikeAMark(std::string_view cell) {
     return cell.starts_with("\xEF\xBB\xBF") || cell.starts_with("\xFF\xFE") ||
            cell.starts_with("\xFE\xFF");
 }
-
-// (The algorithms take iterator pairs, not ranges: emscripten's libc++ has no range
-// algorithms.)
 
 // Writes the lines of one schedule, each built in one reused buffer.
 class ScheduleWriter {
