@@ -193,21 +193,25 @@ WEB_SITE := $(WEB_DIR)/site
 WEB_PORT ?= 8021
 WEB_PRESSES ?= 200000
 WEB_ENV := NODE_PATH=/usr/share/nodejs
-WEB_PACKAGES := cmake make emscripten libfast-float-dev googletest librsvg2-bin python3
+WEB_PACKAGES := cmake make emscripten libfast-float-dev googletest librsvg2-bin optipng python3 dpkg-dev
 # npm fetches axe-core for the test; a node from elsewhere brings its own npm. Firefox is driven
 # through its own Marionette protocol; WebKitGTK's MiniBrowser needs an X display (Xvfb) and a
-# D-Bus session bus of its own.
-WEB_TEST_PACKAGES := $(WEB_PACKAGES) binaryen g++ libgtest-dev chromium chromium-driver python3-selenium \
-	firefox-esr webkit2gtk-driver xvfb dbus fonts-liberation fonts-dejavu-core $(if $(shell command -v npm),,npm)
+# D-Bus session bus of its own. The native varnel-calc checks what the page writes.
+WEB_TEST_PACKAGES := $(WEB_PACKAGES) binaryen g++ libgtest-dev qt6-base-dev libcsv-dev chromium \
+	chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb dbus fonts-liberation \
+	fonts-dejavu-core $(if $(shell command -v npm),,npm)
 AXE_CORE_VERSION := 4.10.2
 
 .PHONY: web web-serve web-test web-screenshot
 
 web:
 	@$(ENSURE) $(WEB_PACKAGES)
+	tools/debian-source libcsv $(WEB_DIR)/libcsv-source
 	$(WEB_ENV) emcmake cmake -S . -B $(WEB_DIR)/wasm -DCMAKE_BUILD_TYPE=Release \
-		-DVARNEL_BUILD_WINDOW=OFF -DBUILD_TESTING=ON
-	$(WEB_ENV) cmake --build $(WEB_DIR)/wasm -j $(JOBS) --target varnel-core varnel-page
+		-DVARNEL_BUILD_WINDOW=OFF -DBUILD_TESTING=ON \
+		-DVARNEL_LIBCSV_SOURCE_DIR=$(abspath $(WEB_DIR))/libcsv-source
+	$(WEB_ENV) cmake --build $(WEB_DIR)/wasm -j $(JOBS) --target varnel-core varnel-page \
+		varnel-schedule
 	tools/web-site $(WEB_DIR)/wasm/web $(WEB_SITE)
 
 web-serve: web
@@ -217,10 +221,11 @@ web-serve: web
 web-test: web
 	@$(ENSURE) $(WEB_TEST_PACKAGES)
 	$(WEB_ENV) cmake --build $(WEB_DIR)/wasm -j $(JOBS) --target calc_tests press_driver
-	cmake -S . -B $(WEB_DIR)/native -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVARNEL_BUILD_WINDOW=OFF \
-		-DBUILD_TESTING=ON
-	cmake --build $(WEB_DIR)/native -j $(JOBS) --target press_driver control_rows
+	cmake -S . -B $(WEB_DIR)/native -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=ON
+	cmake --build $(WEB_DIR)/native -j $(JOBS) --target press_driver control_rows varnel-calc
 	tests/web/check-page-layout $(WEB_DIR)/native/tests/control_rows $(WEB_SITE)/index.html
+	@gzipped=$$(for f in $(WEB_SITE)/*; do gzip -9c "$$f" | wc -c; done | awk '{ s += $$1 } END { print s }'); \
+		if [ "$$gzipped" -gt 150000 ]; then echo "the site is $$gzipped bytes with gzip, above 150 KB" >&2; exit 1; fi
 	@if wasm-dis $(WEB_SITE)/varnel-core.wasm | grep -q 'f[36][24]\.sqrt'; then \
 		echo "varnel-core.wasm takes a square root where the gauge calls pow" >&2; exit 1; fi
 	node $(WEB_DIR)/wasm/tests/calc_tests.js
@@ -228,7 +233,8 @@ web-test: web
 		$(WEB_DIR)/wasm/tests/press_driver.js $(WEB_PRESSES)
 	[ -f $(WEB_DIR)/axe/node_modules/axe-core/axe.min.js ] || \
 		npm install --prefix $(WEB_DIR)/axe --no-save --no-audit --no-fund axe-core@$(AXE_CORE_VERSION)
-	tests/web/page-test $(WEB_SITE) $(WEB_DIR)/axe/node_modules/axe-core/axe.min.js
+	tests/web/page-test $(WEB_SITE) $(WEB_DIR)/axe/node_modules/axe-core/axe.min.js \
+		$(WEB_DIR)/native/app/varnel-calc
 
 web-screenshot: web
 	@$(ENSURE) $(WEB_TEST_PACKAGES)

@@ -10,7 +10,6 @@
 #include "command_line_reply.h"
 #include "press.h"
 #include "schedule.h"
-#include "unit_keywords.h"
 
 namespace varnel::cli {
 namespace {
@@ -39,53 +38,17 @@ int RunPress(const Options& options, std::ostream& out, std::ostream& err) {
     return kExitFault;
 }
 
-// The delimiter of CSV in the locale whose numbers are written in `numbers`: ';' where the
-// decimal separator is a comma, as spreadsheets save it there, ',' elsewhere.
-char LocaleDelimiter(const NumberFormat& numbers) {
-    return numbers.decimal == "," ? ';' : ',';
-}
-
-bool EndsWithCsv(std::string_view file) {
-    constexpr std::string_view kCsvExtension = ".csv";
-    return file.size() >= kCsvExtension.size() &&
-           EqualsIgnoringCase(file.substr(file.size() - kCsvExtension.size()), kCsvExtension);
-}
-
-bool IsStandardInput(std::string_view file) {
-    return file.empty() || file == "-";
-}
-
-// The format and delimiter the options ask for: --format, else CSV when --delimiter is given,
-// else CSV for a FILE ending in .csv and TSV for other files; standard input is TSV when its
-// first line holds a tab and CSV otherwise. CSV's delimiter is --delimiter's or the locale's.
-ScheduleSettings SettingsOf(const Options& options, bool answerAtOnce) {
-    std::optional<ScheduleFormat> format = options.scheduleFormat;
-    if (!format && (options.delimiter || !IsStandardInput(options.file))) {
-        format = options.delimiter || EndsWithCsv(options.file) ? ScheduleFormat::Csv
-                                                                : ScheduleFormat::Tsv;
-    }
-    char csvDelimiter = options.delimiter.value_or(LocaleDelimiter(options.format));
-    return {options.format, format == ScheduleFormat::Tsv ? '\t' : csvDelimiter, !format,
-            answerAtOnce};
-}
-
 // Writes the summary of unsolved rows, or why the schedule could not be read, and returns the
 // exit status.
 int Summarize(const ScheduleSummary& summary, std::string_view name, std::ostream& out,
               std::ostream& err) {
-    if (!summary.unreadable.empty()) {
+    if (IsRefused(summary)) {
         out.flush();
-        return Complain(err, std::string(name) + ": " + summary.unreadable, kExitUsage);
-    }
-    if (!summary.missingHeading.empty()) {
-        return Complain(err,
-                        std::string(name) + ": the header has no '" +
-                            std::string(summary.missingHeading) + "' column",
-                        kExitUsage);
+        return Complain(err, SummaryLine(summary, name), kExitUsage);
     }
     int status = Flushed(out, err, summary.unsolved == 0 ? kExitSolved : kExitAnswered);
     if (status == kExitAnswered) {
-        Complain(err, UnsolvedRowsText(summary), status);
+        Complain(err, SummaryLine(summary, name), status);
     }
     return status;
 }
@@ -103,7 +66,9 @@ int RunSchedule(std::istream& rows, std::string_view name, const ScheduleSetting
 
 int RunBatch(const Options& options, std::istream& in, std::ostream& out, std::ostream& err,
              bool answerAtOnce) {
-    ScheduleSettings settings = SettingsOf(options, answerAtOnce);
+    ScheduleSettings settings =
+        SettingsForFile(options.file, options.format, options.scheduleFormat, options.delimiter);
+    settings.answerAtOnce = answerAtOnce;
     if (IsStandardInput(options.file)) {
         return RunSchedule(in, "standard input", settings, out, err);
     }

@@ -19,6 +19,16 @@ std::uint64_t CountLineBreaks(std::string_view cell) {
     return breaks;
 }
 
+// Ends the reading for want of memory: bad_alloc, or where the library is built without
+// exceptions (the web page's module, spared their cost) the end of the program.
+[[noreturn]] void OutOfMemory() {
+#if __cpp_exceptions
+    throw std::bad_alloc();
+#else
+    std::abort();
+#endif
+}
+
 // libcsv's buffer for one cell grows no further than the longest record.
 void* GrowWithinLongestRecord(void* block, std::size_t size) {
     return size > kLongestRecord ? nullptr : std::realloc(block, size);
@@ -29,7 +39,7 @@ void* GrowWithinLongestRecord(void* block, std::size_t size) {
 DelimitedReader::DelimitedReader(TextSource& source) : source_(source) {
     // Every line end reported, blank lines too; no spaces taken off the cells.
     if (csv_init(&parser_, CSV_REPALL_NL) != 0) {
-        throw std::bad_alloc();
+        OutOfMemory();
     }
     csv_set_space_func(&parser_, [](unsigned char) { return 0; });
     csv_set_blk_size(&parser_, kCellBlock);
@@ -59,6 +69,25 @@ bool DelimitedReader::FirstLineHoldsTab() {
                 return false;
             }
         } else if (c != ' ' && c != '"') {
+            filled = true;
+        }
+    }
+}
+
+std::string_view DelimitedReader::PeekLine(bool skipBlank) {
+    std::size_t start = 0;
+    bool filled = false;
+    for (std::size_t i = 0;; ++i) {
+        if (i == kLongestRecord || (i == text_.size() && !source_.ReadMore(text_))) {
+            return std::string_view(text_).substr(start, i - start);
+        }
+        char c = text_[i];
+        if (c == '\n' || c == '\r') {
+            if (filled || !skipBlank) {
+                return std::string_view(text_).substr(start, i - start);
+            }
+            start = i + 1;
+        } else if (std::string_view(" \"\t,;").find(c) == std::string_view::npos) {
             filled = true;
         }
     }

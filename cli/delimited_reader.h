@@ -51,6 +51,12 @@ class DelimitedReader {
     // line of a quoted empty cell, "", is written back blank); reads no record.
     bool FirstLineHoldsTab();
 
+    // The first line, without its line end, and the first line that is not blank (nothing
+    // but spaces, double quotes, tabs, commas and semicolons), up to kLongestRecord; read
+    // ahead without reading a record.
+    std::string_view FirstLine() { return PeekLine(false); }
+    std::string_view FirstFilledLine() { return PeekLine(true); }
+
     void SetDelimiter(char delimiter);
 
     // Hands every record to `handler` in order; returns false when the handler stopped it or
@@ -61,6 +67,7 @@ class DelimitedReader {
     std::uint64_t OverlongLine() const { return overlong_ ? line_ : 0; }
 
   private:
+    std::string_view PeekLine(bool skipBlank);
     static void OnCell(void* cell, std::size_t size, void* reader);
     static void OnRecordEnd(int end, void* reader);
     void Deliver(std::string_view end);

@@ -12,13 +12,11 @@
 #include "command_line_reply.h"
 #include "numeric_text.h"
 #include "press.h"
+#include "schedule.h"
 
 namespace varnel::cli {
 
 inline constexpr std::string_view kProgramName = "varnel-calc";
-
-// How a schedule's cells are separated: by tabs, or by a delimiter with quoted cells.
-enum class ScheduleFormat { Tsv, Csv };
 
 // One press, or a schedule when `batch` is set (read from `file`, standard input when it is
 // empty or "-"), with numbers in `format`.

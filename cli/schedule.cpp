@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "delimited_reader.h"
@@ -13,6 +14,9 @@
 
 namespace varnel::cli {
 namespace {
+
+// The algorithms here take iterator pairs rather than ranges: the web page's build, with
+// emscripten's libc++, has no range algorithms.
 
 enum Column : std::size_t { kSize, kSizeUnit, kLength, kLengthUnit, kResistance, kMessage };
 
@@ -35,13 +39,13 @@ std::string_view Trimmed(std::string_view cell) {
 }
 
 bool IsBlank(const Record& record) {
-    return std::ranges::all_of(record.cells,
-                               [](std::string_view cell) { return Trimmed(cell).empty(); });
+    return std::all_of(record.cells.begin(), record.cells.end(),
+                       [](std::string_view cell) { return Trimmed(cell).empty(); });
 }
 
 bool IsHeader(const Record& record) {
-    return std::ranges::any_of(record.cells, [](std::string_view cell) {
-        return std::ranges::any_of(kNeededColumns, [cell](Column column) {
+    return std::any_of(record.cells.begin(), record.cells.end(), [](std::string_view cell) {
+        return std::any_of(kNeededColumns.begin(), kNeededColumns.end(), [cell](Column column) {
             return EqualsIgnoringCase(Trimmed(cell), kHeadings[column]);
         });
     });
@@ -60,9 +64,10 @@ Layout LayoutOfHeader(const Record& header) {
     Layout layout;
     layout.fromHeader = true;
     for (std::size_t column = 0; column < kHeadings.size(); ++column) {
-        auto found = std::ranges::find_if(header.cells, [&](std::string_view cell) {
-            return EqualsIgnoringCase(Trimmed(cell), kHeadings[column]);
-        });
+        auto found =
+            std::find_if(header.cells.begin(), header.cells.end(), [&](std::string_view cell) {
+                return EqualsIgnoringCase(Trimmed(cell), kHeadings[column]);
+            });
         bool present = found != header.cells.end();
         layout.at[column] =
             present ? static_cast<std::size_t>(found - header.cells.begin()) : kNone;
@@ -85,8 +90,9 @@ std::string_view MissingHeading(const Layout& layout) {
 
 // A cell that RFC 4180 writes in quotes: one holding the delimiter, a quote or a line break.
 bool NeedsQuotes(std::string_view cell, char delimiter) {
-    return std::ranges::any_of(
-        cell, [delimiter](char c) { return c == delimiter || c == '"' || c == '\n' || c == '\r'; });
+    return std::any_of(cell.begin(), cell.end(), [delimiter](char c) {
+        return c == delimiter || c == '"' || c == '\n' || c == '\r';
+    });
 }
 
 // A schedule's first cell that starts with the bytes of a byte-order mark (or, in UTF-16, the
@@ -119,13 +125,14 @@ class ScheduleWriter {
         Send(record);
     }
 
-    // Presses the row and writes it back; returns true when it was solved.
-    bool WriteRow(const Record& record, const Layout& layout) {
+    // Presses the row and writes it back; returns the message that answered it, or "" when
+    // it was solved.
+    std::string_view WriteRow(const Record& record, const Layout& layout) {
         cells_.assign(record.cells.begin(), record.cells.end());
         if (!layout.fromHeader && cells_.size() != kRowCells && cells_.size() != kRowCells + 1) {
             cells_.resize(std::max(cells_.size(), kRowCells));
             Insert(kRowCells, kRowNotUnderstood);
-            return SendAnswered(record);
+            return SendAnswered(record, kRowNotUnderstood);
         }
         auto cell = [&](Column column) {
             std::size_t at = layout.at[column];
@@ -134,19 +141,20 @@ class ScheduleWriter {
         std::optional<SizeUnit> sizeUnit = ReadSizeUnit(cell(kSizeUnit));
         std::optional<LengthUnit> lengthUnit = ReadLengthUnit(cell(kLengthUnit));
         if (!sizeUnit || !lengthUnit) {
-            PutMessage(layout, sizeUnit ? kLengthUnitNotUnderstood : kSizeUnitNotUnderstood);
-            return SendAnswered(record);
+            std::string_view message = sizeUnit ? kLengthUnitNotUnderstood : kSizeUnitNotUnderstood;
+            PutMessage(layout, message);
+            return SendAnswered(record, message);
         }
         PressAnswer answer =
             press_.Press({{cell(kSize), cell(kLength), cell(kResistance)}, *sizeUnit, *lengthUnit});
         if (answer.kind != PressAnswer::Kind::Solved) {
             PutMessage(layout, answer.text);
-            return SendAnswered(record);
+            return SendAnswered(record, answer.text);
         }
         Put(layout.at[kFieldColumns[static_cast<std::size_t>(answer.field)]], answer.text);
         PutMessage(layout, {});
         Send(record);
-        return true;
+        return {};
     }
 
   private:
@@ -172,9 +180,9 @@ class ScheduleWriter {
         }
     }
 
-    bool SendAnswered(const Record& record) {
+    std::string_view SendAnswered(const Record& record, std::string_view message) {
         Send(record);
-        return false;
+        return message;
     }
 
     // Joins cells_ with the delimiter and writes them with the record's line end.
@@ -220,9 +228,64 @@ std::string WhyNotText(std::string_view start, bool utf8) {
 
 void NoteUnsolved(ScheduleSummary& summary, std::uint64_t line) {
     if (summary.unsolved < kLinesNamed) {
-        summary.unsolvedLines[summary.unsolved] = line;
+        summary.unsolvedLines[static_cast<std::size_t>(summary.unsolved)] = line;
     }
     ++summary.unsolved;
+}
+
+// The delimiter of CSV in the language whose numbers are written in `numbers`: ';' where the
+// decimal separator is a comma, as spreadsheets save it there, ',' elsewhere.
+char LanguageDelimiter(const NumberFormat& numbers) {
+    return numbers.decimal == "," ? ';' : ',';
+}
+
+bool EndsWithCsv(std::string_view file) {
+    constexpr std::string_view kCsvExtension = ".csv";
+    return file.size() >= kCsvExtension.size() &&
+           EqualsIgnoringCase(file.substr(file.size() - kCsvExtension.size()), kCsvExtension);
+}
+
+// The first line spreadsheets read as naming the delimiter, "sep=;".
+constexpr std::string_view kSeparatorHint = "sep=";
+
+// The delimiter a first line "sep=X" names; nothing where the line is no such hint.
+std::optional<char> HintedDelimiter(std::string_view firstLine) {
+    if (firstLine.size() != kSeparatorHint.size() + 1 || !firstLine.starts_with(kSeparatorHint) ||
+        firstLine.back() == '"') {
+        return std::nullopt;
+    }
+    return firstLine.back();
+}
+
+// The one of ',', ';' and tab that a line holds alone; nothing where it holds none or more.
+std::optional<char> OnlyDelimiterIn(std::string_view line) {
+    std::optional<char> only;
+    for (char candidate : {',', ';', '\t'}) {
+        if (line.find(candidate) != std::string_view::npos) {
+            if (only) {
+                return std::nullopt;
+            }
+            only = candidate;
+        }
+    }
+    return only;
+}
+
+char ChooseDelimiter(DelimitedReader& reader, const ScheduleSettings& settings) {
+    if (settings.tabWhenFirstLineHoldsOne && reader.FirstLineHoldsTab()) {
+        return '\t';
+    }
+    if (!settings.delimiterFromFile) {
+        return settings.delimiter;
+    }
+    if (std::optional<char> hinted = HintedDelimiter(reader.FirstLine())) {
+        return *hinted;
+    }
+    std::string_view line = reader.FirstFilledLine();
+    if (line.find(settings.delimiter) != std::string_view::npos) {
+        return settings.delimiter;
+    }
+    return OnlyDelimiterIn(line).value_or(settings.delimiter);
 }
 
 }  // namespace
@@ -241,6 +304,12 @@ void AppendCell(std::string& line, std::string_view cell, char delimiter, bool f
 
 ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
                               const ScheduleSettings& settings) {
+    StreamSource source(in);
+    StreamSink sink(out);
+    return CheckSchedule(source, sink, settings);
+}
+
+ScheduleSummary CheckSchedule(ByteSource& in, ByteSink& out, const ScheduleSettings& settings) {
     TextSource source(in);
     TextEncoding encoding = source.ReadEncoding();
     ScheduleSummary summary;
@@ -253,13 +322,16 @@ ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
     }
     TextSink sink(out, encoding);
     DelimitedReader reader(source);
-    bool tab = settings.tabWhenFirstLineHoldsOne && reader.FirstLineHoldsTab();
-    char delimiter = tab ? '\t' : settings.delimiter;
+    char delimiter = ChooseDelimiter(reader, settings);
+    summary.delimiter = delimiter;
     reader.SetDelimiter(delimiter);
+    // A first line "sep=X" naming the delimiter is passed through as it came.
+    bool hintFirst = HintedDelimiter(reader.FirstLine()) == delimiter;
     ScheduleWriter writer(sink, delimiter, settings);
     std::optional<Layout> layout;
     reader.ReadAll([&](const Record& record) {
-        if (IsBlank(record)) {
+        bool hint = std::exchange(hintFirst, false);
+        if (hint || IsBlank(record)) {
             writer.WriteAsRead(record);
         } else if (!layout && IsHeader(record)) {
             layout = LayoutOfHeader(record);
@@ -273,8 +345,12 @@ ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
                 layout.emplace();
             }
             ++summary.rows;
-            if (!writer.WriteRow(record, *layout)) {
+            std::string_view message = writer.WriteRow(record, *layout);
+            if (!message.empty()) {
                 NoteUnsolved(summary, record.line);
+                if (settings.onUnsolved) {
+                    settings.onUnsolved({record.line, record.cells, message});
+                }
             }
         }
         return true;
@@ -289,6 +365,40 @@ ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
         sink.WriteBytes(source.StrayByte());
     }
     return summary;
+}
+
+bool IsStandardInput(std::string_view file) {
+    return file.empty() || file == "-";
+}
+
+ScheduleSettings SettingsForFile(std::string_view file, const NumberFormat& numbers,
+                                 std::optional<ScheduleFormat> format,
+                                 std::optional<char> delimiter) {
+    if (!format && (delimiter || !IsStandardInput(file))) {
+        format = delimiter || EndsWithCsv(file) ? ScheduleFormat::Csv : ScheduleFormat::Tsv;
+    }
+    ScheduleSettings settings;
+    settings.numbers = numbers;
+    settings.delimiter =
+        format == ScheduleFormat::Tsv ? '\t' : delimiter.value_or(LanguageDelimiter(numbers));
+    settings.tabWhenFirstLineHoldsOne = !format;
+    settings.delimiterFromFile = format != ScheduleFormat::Tsv && !delimiter;
+    return settings;
+}
+
+bool IsRefused(const ScheduleSummary& summary) {
+    return !summary.unreadable.empty() || !summary.missingHeading.empty();
+}
+
+std::string SummaryLine(const ScheduleSummary& summary, std::string_view name) {
+    if (!summary.unreadable.empty()) {
+        return std::string(name) + ": " + summary.unreadable;
+    }
+    if (!summary.missingHeading.empty()) {
+        return std::string(name) + ": the header has no '" + std::string(summary.missingHeading) +
+               "' column";
+    }
+    return summary.unsolved == 0 ? std::string() : UnsolvedRowsText(summary);
 }
 
 std::string UnsolvedRowsText(const ScheduleSummary& summary) {

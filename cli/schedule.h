@@ -10,12 +10,16 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "numeric_text.h"
+#include "text_encoding.h"
 
 namespace varnel::cli {
 
@@ -29,12 +33,42 @@ inline constexpr std::string_view kLengthUnitNotUnderstood =
 // The heading of the message column, which a header gains when it has none.
 inline constexpr std::string_view kMessageHeading = "message";
 
+// A row that was not solved: the line it starts on, its cells as read and the message that
+// answered it, all lasting only while it is handed on.
+struct UnsolvedRow {
+    std::uint64_t line = 0;
+    std::span<const std::string_view> cells;
+    std::string_view message;
+};
+
 struct ScheduleSettings {
     NumberFormat numbers;
     char delimiter = '\t';
     bool tabWhenFirstLineHoldsOne = false;  // the delimiter is a tab if the first line has one
-    bool answerAtOnce = false;              // each line is flushed as soon as it is written
+    // No delimiter was given for CSV: a first line "sep=X" names it; otherwise `delimiter`,
+    // the language's, unless the first line that is not blank holds none of it and exactly
+    // one of ',', ';' and tab, which is then the delimiter.
+    bool delimiterFromFile = false;
+    bool answerAtOnce = false;  // each line is flushed as soon as it is written
+    std::function<void(const UnsolvedRow&)> onUnsolved;  // told of each unsolved row, if set
 };
+
+// How a schedule's cells are separated: by tabs, or by a delimiter with quoted cells.
+enum class ScheduleFormat { Tsv, Csv };
+
+// Whether a schedule's file name stands for standard input: empty or "-".
+bool IsStandardInput(std::string_view file);
+
+// The settings for a schedule named `file` (standard input where it is empty or "-") read
+// in the language whose numbers are `numbers`: the format `format` or, without one, CSV
+// when a delimiter is given or the name ends in ".csv", TSV for other names, and for standard
+// input TSV when its first line holds a tab; CSV's delimiter is `delimiter` or the one the
+// language's spreadsheets use (';' where the decimal separator is a comma, ',' elsewhere),
+// mended from the file where none was given.
+// SettingsForFile("a.csv", {",", ".", "-"}, {}, {}).delimiter == ';'.
+ScheduleSettings SettingsForFile(std::string_view file, const NumberFormat& numbers,
+                                 std::optional<ScheduleFormat> format,
+                                 std::optional<char> delimiter);
 
 // How many unsolved rows a summary names by their line.
 inline constexpr std::size_t kLinesNamed = 10;
@@ -51,7 +85,16 @@ struct ScheduleSummary {
     std::string_view missingHeading;
     std::string unreadable;
     std::uint64_t overlongLine = 0;  // the line longer than any row; 0 where none was
+    char delimiter = '\t';           // the delimiter the cells were split by
 };
+
+// Whether the schedule was refused: not read, or its header lacks a needed column.
+bool IsRefused(const ScheduleSummary& summary);
+
+// The one line that tells what became of a schedule named `name`: why it was refused
+// ("schedule.xlsx: an Excel workbook, not a CSV ..."), the unsolved rows, or "" when every
+// row was solved.
+std::string SummaryLine(const ScheduleSummary& summary, std::string_view name);
 
 // Presses every row read from `in` and writes every line back to `out`, holding one row at a
 // time. A header is the first line that is not blank (nothing but spaces and delimiters)
@@ -62,6 +105,9 @@ struct ScheduleSummary {
 // \"pump 1, north\",\r\n".
 ScheduleSummary CheckSchedule(std::istream& in, std::ostream& out,
                               const ScheduleSettings& settings);
+
+// The same from any source of bytes to any sink.
+ScheduleSummary CheckSchedule(ByteSource& in, ByteSink& out, const ScheduleSettings& settings);
 
 // Appends a cell as a schedule's results write it: in quotes, its quotes doubled, where it
 // holds the delimiter, a quote or a line break, or, as the file's first cell, starts like a

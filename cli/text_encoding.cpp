@@ -102,13 +102,17 @@ TextEncoding Utf16WithoutMark(std::string_view start) {
 
 }  // namespace
 
-std::size_t TextSource::ReadAtHand(std::string& to) {
+std::size_t StreamSource::ReadAtHand(char* to, std::size_t size) {
     if (std::istream::traits_type::eq_int_type(in_.peek(), std::istream::traits_type::eof())) {
         return 0;
     }
+    return static_cast<std::size_t>(in_.readsome(to, static_cast<std::streamsize>(size)));
+}
+
+std::size_t TextSource::ReadAtHand(std::string& to) {
     std::size_t old = to.size();
     to.resize(old + kChunk);
-    auto read = static_cast<std::size_t>(in_.readsome(to.data() + old, kChunk));
+    std::size_t read = in_.ReadAtHand(to.data() + old, kChunk);
     to.resize(old + read);
     return read;
 }
@@ -183,12 +187,12 @@ void TextSource::DecodeUtf16(std::string& text, bool ended) {
     }
 }
 
-TextSink::TextSink(std::ostream& out, TextEncoding encoding) : out_(out), encoding_(encoding) {
+TextSink::TextSink(ByteSink& out, TextEncoding encoding) : out_(out), encoding_(encoding) {
     WriteBytes(MarkOf(encoding));
 }
 
 void TextSink::WriteBytes(std::string_view bytes) {
-    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out_.Write(bytes);
 }
 
 void TextSink::Write(std::string_view text) {

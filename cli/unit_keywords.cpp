@@ -26,7 +26,9 @@ std::optional<Unit> ReadUnit(std::string_view word,
 }  // namespace
 
 bool EqualsIgnoringCase(std::string_view word, std::string_view keyword) {
-    return std::ranges::equal(word, keyword, {}, LowerAscii);
+    // Iterator pairs rather than ranges: emscripten's libc++ has no range algorithms.
+    return std::equal(word.begin(), word.end(), keyword.begin(), keyword.end(),
+                      [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
 }
 
 std::optional<SizeUnit> ReadSizeUnit(std::string_view word) {

@@ -5,8 +5,8 @@
 // written back byte for byte as they are. The answers themselves are left to the unit tests.
 //
 // Byte layout: the first byte chooses the settings (bits 0-1 the CSV delimiter, tab ',' ';'
-// or '|'; bit 2 a tab delimiter when the first line holds one; bit 3 the comma locale); every
-// other byte is the file.
+// or '|'; bit 2 a tab delimiter when the first line holds one; bit 3 the comma locale; bit 4
+// the delimiter named or shown by the file); every other byte is the file.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -38,20 +38,20 @@ ScheduleSettings SettingsOf(std::uint8_t choice) {
     settings.delimiter = kDelimiters[choice & 3U];
     settings.tabWhenFirstLineHoldsOne = (choice & 4U) != 0;
     settings.numbers = (choice & 8U) != 0 ? testing::kComma : testing::kPeriod;
+    settings.delimiterFromFile = (choice & 16U) != 0;
     return settings;
 }
 
-// The results read as a schedule and every record written back as read.
-std::string Rewritten(const std::string& results, const ScheduleSettings& settings,
-                      TextEncoding& encoding) {
+// The results read as a schedule split by `delimiter` and every record written back as read.
+std::string Rewritten(const std::string& results, char delimiter, TextEncoding& encoding) {
     std::istringstream in(results);
     std::ostringstream out;
-    TextSource source(in);
+    StreamSource bytesIn(in);
+    StreamSink bytesOut(out);
+    TextSource source(bytesIn);
     encoding = source.ReadEncoding();
-    TextSink sink(out, encoding);
+    TextSink sink(bytesOut, encoding);
     DelimitedReader reader(source);
-    bool tab = settings.tabWhenFirstLineHoldsOne && reader.FirstLineHoldsTab();
-    char delimiter = tab ? '\t' : settings.delimiter;
     reader.SetDelimiter(delimiter);
     std::string line;
     bool first = true;
@@ -74,7 +74,8 @@ std::string Rewritten(const std::string& results, const ScheduleSettings& settin
 
 TextEncoding EncodingOf(const std::string& bytes) {
     std::istringstream in(bytes);
-    return TextSource(in).ReadEncoding();
+    StreamSource source(in);
+    return TextSource(source).ReadEncoding();
 }
 
 void RunSchedule(std::uint8_t choice, std::string_view file) {
@@ -91,7 +92,7 @@ void RunSchedule(std::uint8_t choice, std::string_view file) {
     // UTF-16 without a mark is told from the first line, which the results may change: the
     // cells are compared only where it is told again.
     TextEncoding written = TextEncoding::Utf8;
-    std::string rewritten = Rewritten(results, settings, written);
+    std::string rewritten = Rewritten(results, summary.delimiter, written);
     TextEncoding read = EncodingOf(std::string(file));
     if (read != TextEncoding::Utf16LeNoMark && read != TextEncoding::Utf16BeNoMark) {
         Require(written == read, "the results do not read back in the encoding of the file");

@@ -13,8 +13,8 @@ foreach(type RELEASE RELWITHDEBINFO MINSIZEREL)
     set(CMAKE_CXX_FLAGS_${type} "-O2")
     set(CMAKE_EXE_LINKER_FLAGS_${type} "-O2")
 endforeach()
-add_compile_options(-fexceptions -fmath-errno)
-add_link_options(-fexceptions)
+add_compile_options(-fwasm-exceptions -fmath-errno)
+add_link_options(-fwasm-exceptions)
 
 # Emscripten's libc++ reads floating-point numbers with no std::from_chars: the core falls back
 # on Debian's header-only fast_float, which lies outside emscripten's sysroot; only its own
@@ -33,3 +33,24 @@ set(VARNEL_NODE_LINK_OPTIONS -sNODERAWFS=1 -sSINGLE_FILE=1 -sALLOW_MEMORY_GROWTH
 # clang warns of aggregate initialisers with elided braces, which C++ allows and the tables of
 # the tests use throughout; g++, the native compiler, does not.
 target_compile_options(varnel_warnings INTERFACE -Wno-missing-braces)
+
+# A module for the page: no file system and no entry point, started by NAME() in ENVIRONMENT
+# (web, or worker) and reached through the EXPORTS (C functions), the memory views and the
+# RUNTIME methods it needs beyond reading a C string, linked with the OPTIONS given besides.
+function(varnel_page_module target)
+    cmake_parse_arguments(PARSE_ARGV 1 module "" "NAME;ENVIRONMENT" "EXPORTS;RUNTIME;OPTIONS")
+    list(JOIN module_EXPORTS "," exports)
+    list(JOIN module_RUNTIME "," runtime)
+    if(runtime)
+        string(PREPEND runtime ",")
+    endif()
+    target_link_options(${target} PRIVATE
+        --no-entry
+        -sMODULARIZE=1
+        -sEXPORT_NAME=${module_NAME}
+        -sENVIRONMENT=${module_ENVIRONMENT}
+        -sFILESYSTEM=0
+        -sEXPORTED_FUNCTIONS=${exports}
+        -sEXPORTED_RUNTIME_METHODS=ccall,getValue,UTF8ToString${runtime}
+        ${module_OPTIONS})
+endfunction()

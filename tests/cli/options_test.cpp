@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "case_table.h"
+#include "language_numbers.h"
 #include "unit_keywords.h"
 
 namespace varnel::cli {
@@ -99,6 +100,20 @@ TEST(HelpText, ListsEveryUnitKeyword) {
     for (const auto& entry : kLengthUnitKeywords) {
         EXPECT_NE(HelpText().find("\n  " + std::string(entry.keyword) + " "), std::string::npos);
     }
+}
+
+// The table of languages for builds without Qt gives what Qt gives for --locale.
+TEST(LanguageNumbers, AreQtsForEachLanguage) {
+    auto parts = [](const NumberFormat& format) {
+        return format.decimal + " " + format.group + " " + format.minus;
+    };
+    for (const char* language : {"en_US", "en_GB", "de_DE", "es_ES", "fr_FR", "nl_NL"}) {
+        std::vector<const char*> arguments{"--batch", "--locale", language};
+        std::optional<NumberFormat> table = NumberFormatOfLanguage(language);
+        ASSERT_TRUE(table) << language;
+        EXPECT_EQ(parts(*table), parts(std::get<Options>(ReadCommandLine(arguments)).format));
+    }
+    EXPECT_FALSE(NumberFormatOfLanguage("xx_XX"));
 }
 
 }  // namespace

@@ -37,6 +37,7 @@ struct ScheduleCase : NamedCase {
     std::string unsolved;  // the summary of unsolved rows, empty when every row was solved
     char delimiter = '\t';
     NumberFormat format = kPeriod;
+    bool delimiterFromFile = false;  // no delimiter given: the file may name or show another
 };
 
 class Schedule : public ::testing::TestWithParam<ScheduleCase> {};
@@ -64,7 +65,11 @@ class OneByteAtATime : public std::streambuf {
 
 void ExpectResults(std::istream& rows, const ScheduleCase& c) {
     std::ostringstream results;
-    ScheduleSummary summary = CheckSchedule(rows, results, {c.format, c.delimiter});
+    ScheduleSettings settings;
+    settings.numbers = c.format;
+    settings.delimiter = c.delimiter;
+    settings.delimiterFromFile = c.delimiterFromFile;
+    ScheduleSummary summary = CheckSchedule(rows, results, settings);
     EXPECT_EQ(results.str(), c.results);
     EXPECT_EQ(summary.unsolved == 0 ? "" : UnsolvedRowsText(summary), c.unsolved);
 }
@@ -109,6 +114,14 @@ INSTANTIATE_TEST_SUITE_P(
         ScheduleCase{"Utf16PairLoneSurrogateAndOddByteKept", Utf16Le(u"size\tlength\tresistance\tnote\n10\t1000\t\t\xD800\U0001F50C\n") + "!", Utf16Le(u"size\tlength\tresistance\tnote\tmessage\n10\t1000\t0.999933931240995\t\xD800\U0001F50C\t\n") + "!", ""},
         ScheduleCase{"FirstCellLikeAMarkQuoted", "\"\xFF\xFEx\"\t\t\t\t\n", "\"\xFF\xFEx\"\t\t\t\t\tYou have to fill in either the length or the resistance!\n", "1 of 1 row not solved, at line 1"},
         ScheduleCase{"Utf16LeWithoutMarkKeptWithout", Utf16(u"size;length;resistance\r\n10;1000;\r\n", true), Utf16(u"size;length;resistance;message\r\n10;1000;0.999933931240995;\r\n", true), "", ';'},
+        ScheduleCase{"SemicolonsFoundWhereTheLanguageHasCommas", "size;length;resistance\n10;1000;\n", "size;length;resistance;message\n10;1000;0.999933931240995;\n", "", ',', kPeriod, true},
+        ScheduleCase{"TabsFoundWhereTheLanguageHasSemicolons", "size\tlength\tresistance\n10\t1000\t\n", "size\tlength\tresistance\tmessage\n10\t1000\t0,999933931240995\t\n", "", ';', kComma, true},
+        ScheduleCase{"FoundOnTheFirstLineNotBlank", "\n;;\nsize;length;resistance\n10;1000;\n", "\n;;\nsize;length;resistance;message\n10;1000;0.999933931240995;\n", "", ',', kPeriod, true},
+        ScheduleCase{"LanguageDelimiterKeptWhereTheLineHoldsIt", "size,length,resistance,note\n10,1000,,a;b\n", "size,length,resistance,note,message\n10,1000,0.999933931240995,a;b,\n", "", ',', kPeriod, true},
+        ScheduleCase{"LanguageDelimiterKeptWhereTwoOthersStand", "a;b\tc\n", "a;b\tc,,,,,THE ROW YOU ENTERED DOES NOT HAVE 5 CELLS.\n", "1 of 1 row not solved, at line 1", ',', kPeriod, true},
+        ScheduleCase{"SepLineNamesTheDelimiterAndIsKept", "sep=|\r\nsize|length|resistance\r\n10|1000|\r\n", "sep=|\r\nsize|length|resistance|message\r\n10|1000|0,999933931240995|\r\n", "", ';', kComma, true},
+        ScheduleCase{"SepLineOfTheGivenDelimiterKept", "sep=,\nsize,length,resistance\n10,1000,\n", "sep=,\nsize,length,resistance,message\n10,1000,0.999933931240995,\n", "", ','},
+        ScheduleCase{"GivenDelimiterDecides", "size;length;resistance\n", "size;length;resistance,,,,,THE ROW YOU ENTERED DOES NOT HAVE 5 CELLS.\n", "1 of 1 row not solved, at line 1", ','},
         ScheduleCase{"Utf16BeWithoutMarkKeptWithout", Utf16(u"size\tlength\tresistance\tnote\n10\t1000\t\t\u20AC\n", false), Utf16(u"size\tlength\tresistance\tnote\tmessage\n10\t1000\t0.999933931240995\t\u20AC\t\n", false), ""}),
     CaseName());
 // clang-format on
@@ -133,6 +146,21 @@ INSTANTIATE_TEST_SUITE_P(
         SummaryCase{"MoreThanTen", {1000000, 18, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {}, {}}, "18 of 1000000 rows not solved, at lines 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 8 more"}),
     CaseName());
 // clang-format on
+
+TEST(UnsolvedRows, AreHandedOnWithTheirCellsAndMessage) {
+    std::istringstream rows("size,length,resistance\n10,,\n10,1000,\n,,1\n");
+    std::ostringstream results;
+    std::string told;
+    ScheduleSettings settings = SettingsForFile("a.csv", kPeriod, {}, {});
+    settings.onUnsolved = [&](const UnsolvedRow& row) {
+        told += std::to_string(row.line) + ":" + std::to_string(row.cells.size()) + ":" +
+                std::string(row.message) + "\n";
+    };
+    CheckSchedule(rows, results, settings);
+    EXPECT_EQ(told,
+              "2:3:You have to fill in either the length or the resistance!\n"
+              "4:3:You have to fill in either the wire size or the length!\n");
+}
 
 TEST(HeaderExamples, AppendCellHoldsAsWritten) {
     std::string line;

@@ -5,6 +5,7 @@ same few methods, so that a page test runs unchanged in all of them:
     engine.navigate(url)                         loads url and waits for the load to end
     engine.execute_script(script, *args)         runs a function body in the page, returns its value
     engine.execute_async_script(script, *args)   the same, ended by calling arguments[-1](value)
+    engine.set_script_timeout(seconds)           how long an asynchronous script may take
     engine.send_keys(element_id, *keys)          real key presses (selenium's Keys) to an element
     engine.click(element_id)                     a real click in the element's centre
     engine.screenshot(element_id, path)          a PNG of the element, an iframe included, cut
@@ -133,6 +134,9 @@ class SeleniumEngine:
     def execute_async_script(self, script, *args):
         return self.driver.execute_async_script(script, *args)
 
+    def set_script_timeout(self, seconds):
+        self.driver.set_script_timeout(seconds)
+
     def send_keys(self, element_id, *keys):
         self.driver.find_element(By.ID, element_id).send_keys(*keys)
 
@@ -157,6 +161,31 @@ class Chromium(SeleniumEngine):
         scheme = "dark" if dark else "light"
         self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
             "features": [{"name": "prefers-color-scheme", "value": scheme}]})
+
+    def renderer_rss(self):
+        """The resident bytes of the largest of this browser's renderers, the tab's with its
+        worker."""
+        largest = 0
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
+                    if b"--type=renderer" not in cmdline.read() or not self.started(int(pid)):
+                        continue
+                with open(f"/proc/{pid}/status", encoding="ascii") as status:
+                    rss = next(line for line in status if line.startswith("VmRSS:"))
+                largest = max(largest, int(rss.split()[1]) * 1024)
+            except (OSError, StopIteration):
+                continue
+        return largest
+
+    def started(self, pid):
+        """Whether a process descends from this browser's chromedriver."""
+        while pid > 1:
+            if pid == self.service.process.pid:
+                return True
+            with open(f"/proc/{pid}/stat", encoding="ascii") as stat:
+                pid = int(stat.read().rsplit(")", 1)[1].split()[1])
+        return False
 
     def quit(self):
         chromedriver = self.service.process
@@ -295,6 +324,9 @@ class Firefox:
 
     def execute_async_script(self, script, *args):
         return self.command("WebDriver:ExecuteAsyncScript", {"script": script, "args": list(args)})
+
+    def set_script_timeout(self, seconds):
+        self.command("WebDriver:SetTimeouts", {"script": int(seconds * 1000)})
 
     def send_keys(self, element_id, *keys):
         self.command("WebDriver:ElementSendKeys", {"id": self.element(element_id), "text": "".join(keys)})
