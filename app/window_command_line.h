@@ -17,6 +17,10 @@ inline constexpr std::string_view kWindowProgramName = "varnel";
 
 struct OpenWindow {};
 
+using command_line::HelpRequest;
+using command_line::UsageError;
+using command_line::VersionRequest;
+
 using WindowCommand = std::variant<OpenWindow, HelpRequest, VersionRequest, UsageError>;
 
 // Reads the arguments after the program's name, in order; the first help, version or error
