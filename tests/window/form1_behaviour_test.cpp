@@ -225,6 +225,20 @@ TEST_F(Undo, IsKeptUntilALargeEditAndThenForgotten) {
     EXPECT_EQ(Field("WIRELENGTH")->cursorPosition(), 5004) << "the caret stays after the paste";
 }
 
+// A selection replaced by a paste as long leaves the length as it was, but the history holds
+// a record of every character removed and inserted: twice 3,000 are past the budget.
+TEST_F(Undo, IsForgottenAfterASelectionIsReplacedByATextAsLong) {
+    QApplication::clipboard()->setText(QString(3000, u'7'));
+    QTest::keyClick(Field("WIRELENGTH"), Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(Field("WIRELENGTH")->isUndoAvailable());
+    QTest::keyClick(Field("WIRELENGTH"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Field("WIRELENGTH"), Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Field("WIRELENGTH")->isUndoAvailable());
+    EXPECT_EQ(Text("WIRELENGTH"), QString(3000, u'7'));
+}
+
 TEST_F(Form1Harness, LongCellArrivesWhole) {
     QString cell(40000, u'1');
     QApplication::clipboard()->setText(cell + QStringLiteral("\n"));
