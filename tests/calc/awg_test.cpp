@@ -45,6 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         GaugeReadingCase{"FourZeros", "0000", kPeriod, -3.0},
         GaugeReadingCase{"FourOught", "4/0", kPeriod, -3.0},
         GaugeReadingCase{"NameWithLeadingSpace", " 1/0", kPeriod, std::nullopt},
+        GaugeReadingCase{"NameWithTrailingSpace", "4/0 ", kPeriod, std::nullopt},
+        GaugeReadingCase{"ZerosWithTrailingTab", "00\t", kPeriod, std::nullopt},
         GaugeReadingCase{"LetterO", "1/O", kPeriod, std::nullopt},
         GaugeReadingCase{"TwoOverZeroZero", "2/00", kPeriod, std::nullopt},
         GaugeReadingCase{"FiveZeros", "00000", kPeriod, std::nullopt},

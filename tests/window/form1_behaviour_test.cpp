@@ -11,8 +11,10 @@
 
 #include "application_identity.h"
 #include "form1_harness.h"
+#include "qt_text.h"
 #include "result_announcer.h"
 #include "text_box.h"
+#include "units.h"
 
 namespace varnel::window {
 namespace {
@@ -45,14 +47,18 @@ TEST_F(Presses, ChangeButtonsStepTheUnitsUsedByTheNextPress) {
 }
 
 TEST_F(Presses, UnitsComeBackAfterAFullCycle) {
-    for (int press = 0; press < 6; ++press) {
+    for (std::size_t press = 0; press < kSizeUnitCount; ++press) {
         Click("Command2");
     }
-    for (int press = 0; press < 7; ++press) {
+    for (std::size_t press = 0; press < kLengthUnitCount; ++press) {
         Click("Command3");
     }
-    EXPECT_EQ(Text("WIREUNIT"), "GUAGE(AWG - U.S.)");
-    EXPECT_EQ(Text("LENGTHUNIT"), "FEET");
+    EXPECT_EQ(Text("WIREUNIT"), ToQString(SizeUnitRow(SizeUnit::Awg).name));
+    EXPECT_EQ(Text("LENGTHUNIT"), ToQString(LengthUnitRow(LengthUnit::Feet).name));
+    Type("WIRESIZE", "10");
+    Type("WIRELENGTH", "1000");
+    Click("Command1");
+    EXPECT_EQ(Text("RESISTANCE"), " 0.999933931240995") << "read in AWG and feet again";
 }
 
 TEST_F(Presses, CommaLocaleReadsAndWritesCommas) {
