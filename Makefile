@@ -1,4 +1,6 @@
-# The quick start: `make run` opens the window, `make test` runs every test. Every target
+# The quick start: `make run` opens the window, `make test` builds both programs and runs their
+# tests with CTest (the sanitizers, fuzzing, the package, Windows, the web page and the
+# benchmarks are targets of their own, below). Every target
 # first works out all the Debian packages it needs and installs the missing ones in one step
 # (as root; otherwise it prints the one command to run).
 
@@ -40,7 +42,7 @@ build:
 	$(call CONFIGURE,default,$(BUILD_DIR))
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# The programs and every test, in BUILD_DIR; `make test` runs them.
+# The programs and their tests, in BUILD_DIR; `make test` runs them.
 build-tests:
 	@$(ENSURE) $(TEST_PACKAGES)
 	$(call CONFIGURE,tests,$(BUILD_DIR))

@@ -168,7 +168,7 @@ double DefinedArea(double gauge) {
 
 class GaugeAccuracy : public ::testing::TestWithParam<AccuracyCase> {};
 
-TEST_P(GaugeAccuracy, IsTheReadmeTable) {
+TEST_P(GaugeAccuracy, IsTheDesignNotesTable) {
     const AccuracyCase& c = GetParam();
     double used = GaugeToArea(c.gauge);
     EXPECT_NEAR(used, c.usedArea, c.usedArea * 5e-5);
@@ -179,7 +179,7 @@ TEST_P(GaugeAccuracy, IsTheReadmeTable) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
-    Readme, GaugeAccuracy,
+    DesignNotes, GaugeAccuracy,
     ::testing::Values(
         AccuracyCase{"FourOught", -3.0, 104.95, 107.22, -2.12},
         AccuracyCase{"OneOught", 0.0, 52.600, 53.475, -1.64},
