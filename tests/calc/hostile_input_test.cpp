@@ -77,8 +77,8 @@ std::vector<std::string_view> UnitNames(const UnitTable& units) {
 // A unit's name as part of a test's name: its letters and digits ("KCMILorMCM").
 std::string NamePart(std::string_view unitName) {
     std::string part;
-    std::ranges::copy_if(unitName, std::back_inserter(part),
-                         [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+    std::copy_if(unitName.begin(), unitName.end(), std::back_inserter(part),
+                 [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
     return part;
 }
 
