@@ -1,4 +1,6 @@
-# The quick start: `make run` opens the window, `make test` runs every test. Every target
+# The quick start: `make run` opens the window, `make test` builds both programs and runs their
+# tests with CTest (the sanitizers, fuzzing, the package, Windows, the web page and the
+# benchmarks are targets of their own, below). Every target
 # first works out all the Debian packages it needs and installs the missing ones in one step
 # (as root; otherwise it prints the one command to run).
 
@@ -40,7 +42,7 @@ build:
 	$(call CONFIGURE,default,$(BUILD_DIR))
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# The programs and every test, in BUILD_DIR; `make test` runs them.
+# The programs and their tests, in BUILD_DIR; `make test` runs them.
 build-tests:
 	@$(ENSURE) $(TEST_PACKAGES)
 	$(call CONFIGURE,tests,$(BUILD_DIR))
@@ -106,6 +108,8 @@ package-check: package
 
 # `make test-sanitize` builds the whole suite in build-sanitize with AddressSanitizer (leaks
 # included) and UndefinedBehaviorSanitizer and runs it, aborting at the first report.
+SANITIZE_DIR := build-sanitize
+
 .PHONY: test-sanitize
 
 test-sanitize:
@@ -118,6 +122,7 @@ test-sanitize:
 # each for its half of FUZZ_SECONDS, over copies of fuzz/corpus and fuzz/schedule-corpus in
 # build-fuzz.
 FUZZ_SECONDS ?= 60
+FUZZ_DIR := build-fuzz
 
 .PHONY: fuzz
 
@@ -126,7 +131,10 @@ fuzz:
 	JOBS=$(JOBS) fuzz/run $(FUZZ_SECONDS)
 
 # `make bench` builds the benchmarks in build-bench (Release) and runs them with bench/run.
-# Xvfb and xauth give the start-up benchmark a virtual X display.
+# Xvfb and xauth give the start-up benchmark a virtual X display. It fails when a figure
+# misses its target.
+BENCH_DIR := build-bench
+
 .PHONY: bench
 
 bench:
@@ -208,7 +216,7 @@ web:
 	@$(ENSURE) $(WEB_PACKAGES)
 	tools/debian-source libcsv $(WEB_DIR)/libcsv-source
 	$(WEB_ENV) emcmake cmake -S . -B $(WEB_DIR)/wasm -DCMAKE_BUILD_TYPE=Release \
-		-DVARNEL_BUILD_WINDOW=OFF -DBUILD_TESTING=ON \
+		-DVARNEL_BUILD_WINDOW=OFF -DBUILD_TESTING=ON -DVARNEL_WARNINGS_AS_ERRORS=ON \
 		-DVARNEL_LIBCSV_SOURCE_DIR=$(abspath $(WEB_DIR))/libcsv-source
 	$(WEB_ENV) cmake --build $(WEB_DIR)/wasm -j $(JOBS) --target varnel-core varnel-page \
 		varnel-schedule
@@ -221,7 +229,8 @@ web-serve: web
 web-test: web
 	@$(ENSURE) $(WEB_TEST_PACKAGES)
 	$(WEB_ENV) cmake --build $(WEB_DIR)/wasm -j $(JOBS) --target calc_tests press_driver
-	cmake -S . -B $(WEB_DIR)/native -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=ON
+	cmake -S . -B $(WEB_DIR)/native -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVARNEL_BUILD_WINDOW=OFF \
+		-DBUILD_TESTING=ON -DVARNEL_WARNINGS_AS_ERRORS=ON
 	cmake --build $(WEB_DIR)/native -j $(JOBS) --target press_driver control_rows varnel-calc
 	tests/web/check-page-layout $(WEB_DIR)/native/tests/control_rows $(WEB_SITE)/index.html
 	@gzipped=$$(for f in $(WEB_SITE)/*; do gzip -9c "$$f" | wc -c; done | awk '{ s += $$1 } END { print s }'); \
@@ -242,4 +251,5 @@ web-screenshot: web
 
 # Every folder the targets above build in.
 clean:
-	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) $(SANITIZE_DIR) $(WINDOWS_DIR) $(WEB_DIR) build-fuzz build-bench
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR) \
+		$(WEB_DIR)

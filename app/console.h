@@ -16,8 +16,9 @@ void UseBinaryStandardStreams();
 
 // The program's arguments in UTF-8, as an argc and argv that live as long as this object. On
 // Windows they are read from the command line as Windows keeps it (UTF-16), so that
-// "--size-unit mm²" arrives as "mm\xC2\xB2" whatever the ANSI code page; elsewhere they are
-// argv itself. For "varnel-calc --size 10": count() == 3, values()[1] == "--size".
+// "--batch März.csv" arrives as "--batch", "M\xC3\xA4rz.csv" whatever the ANSI code page;
+// elsewhere they are argv itself. For "varnel-calc --size 10": count() == 3,
+// values()[1] == "--size".
 class Utf8Arguments {
   public:
     Utf8Arguments(int argc, char* argv[]);

@@ -12,11 +12,12 @@
 #include "command_line_reply.h"
 #include "console.h"
 #include "form1.h"
-#include "program_text.h"
+#include "version_text.h"
 #include "window_command_line.h"
 
 int main(int argc, char* argv[]) {
     using namespace varnel::app;
+    using namespace varnel::command_line;
     UseBinaryStandardStreams();
     WindowCommand command =
         ReadWindowCommandLine(std::span<const char* const>(argv + 1, argv + argc));

@@ -9,7 +9,7 @@
 #include "command_line_reply.h"
 #include "console.h"
 #include "options.h"
-#include "program_text.h"
+#include "version_text.h"
 
 int main(int argc, char* argv[]) {
     // The same bytes in and out as on Linux, and the arguments in UTF-8, on Windows too.
@@ -20,16 +20,16 @@ int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     std::cin.tie(nullptr);
     using namespace varnel::cli;
+    using namespace varnel::command_line;
     Command command = ReadCommandLine(std::span<const char* const>(argv + 1, argv + argc));
     if (const auto* options = std::get_if<Options>(&command)) {
         return RunOptions(*options, std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1);
     }
     if (const auto* error = std::get_if<UsageError>(&command)) {
-        return varnel::app::ReportUsageError(kProgramName, error->what, std::cerr);
+        return ReportUsageError(kProgramName, error->what, std::cerr);
     }
     if (std::holds_alternative<HelpRequest>(command)) {
-        return varnel::app::WriteAnswer(kProgramName, HelpText(), std::cout, std::cerr);
+        return WriteAnswer(kProgramName, HelpText(), std::cout, std::cerr);
     }
-    return varnel::app::WriteAnswer(kProgramName, varnel::app::VersionText(kProgramName), std::cout,
-                                    std::cerr);
+    return WriteAnswer(kProgramName, VersionText(kProgramName), std::cout, std::cerr);
 }

@@ -8,6 +8,11 @@
 namespace varnel::app {
 namespace {
 
+using command_line::HelpRequest;
+using command_line::Quoted;
+using command_line::UsageError;
+using command_line::VersionRequest;
+
 // An option that Qt reads from the command line, written as Qt documents it. Qt takes each
 // with one dash or two; a value follows as the next argument, and after "=" where
 // `equalsForm` says so.

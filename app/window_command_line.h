@@ -17,7 +17,9 @@ inline constexpr std::string_view kWindowProgramName = "varnel";
 
 struct OpenWindow {};
 
-using WindowCommand = std::variant<OpenWindow, HelpRequest, VersionRequest, UsageError>;
+// Opening the window, or what both programs' command lines ask for besides their own work.
+using WindowCommand = std::variant<OpenWindow, command_line::HelpRequest,
+                                   command_line::VersionRequest, command_line::UsageError>;
 
 // Reads the arguments after the program's name, in order; the first help, version or error
 // settles it. {"-platform", "offscreen", "--version"} gives VersionRequest; {"--bogus"} the

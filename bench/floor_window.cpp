@@ -8,17 +8,15 @@
 #include <string_view>
 
 #include "control_table.h"
+#include "qt_text.h"
 
 namespace varnel::bench {
 namespace {
 
 using window::ControlKind;
 using window::ControlRow;
+using window::ToQString;
 using window::TwipsToPixels;
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QWidget* CreatePlainControl(const ControlRow& row, QWidget* parent) {
     switch (row.kind) {

@@ -8,31 +8,18 @@
 // MessageSink.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "calculator_state.h"
 #include "checked_arithmetic.h"
 #include "fields.h"
 #include "messages.h"
 #include "numeric_text.h"
 
 namespace varnel {
-
-// The window's calculator state; all zero when the window opens (AWG, feet). The two unit
-// indexes select the units of every press; the numbers are set by a press, and none of them
-// is read by the next.
-struct CalculatorState {
-    double SIZEVALUE = 0.0;        // wire size in the selected unit; for AWG the gauge
-    std::int16_t SIZEINDEX = 0;    // selected wire-size unit, a SizeUnit (units.h)
-    float LENGTHVALUE = 0.0f;      // a solved length in the selected length unit
-    std::int16_t LENGTHINDEX = 0;  // selected length unit, a LengthUnit (units.h)
-    double OHMS = 0.0;             // resistance in ohms
-    float AREA = 0.0f;             // cross-section in square millimetres
-    double LENGTHM = 0.0;          // length in metres
-};
 
 // The resistivity of copper in ohm square millimetres per metre.
 inline constexpr double COPPER_RHO = 0.01725608;

@@ -11,7 +11,8 @@
 #include <optional>
 #include <string_view>
 
-#include "calculator.h"
+#include "calculator_state.h"
+#include "fields.h"
 
 namespace varnel {
 

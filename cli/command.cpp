@@ -15,12 +15,12 @@ namespace varnel::cli {
 namespace {
 
 int Complain(std::ostream& err, std::string_view what, int status) {
-    return app::Complain(kProgramName, what, err, status);
+    return command_line::Complain(kProgramName, what, err, status);
 }
 
 // The exit status once the results are out; a failed write turns it into an error.
 int Flushed(std::ostream& out, std::ostream& err, int status) {
-    return app::Flushed(kProgramName, out, err, status);
+    return command_line::Flushed(kProgramName, out, err, status);
 }
 
 int RunPress(const Options& options, std::ostream& out, std::ostream& err) {

@@ -11,8 +11,8 @@
 namespace varnel::cli {
 
 inline constexpr int kExitSolved = 0;
-inline constexpr int kExitAnswered = 1;             // a message answered the press or some row
-inline constexpr int kExitUsage = app::kExitUsage;  // also a schedule not read or written
+inline constexpr int kExitAnswered = 1;  // a message answered the press or some row
+inline constexpr int kExitUsage = command_line::kExitUsage;  // also a schedule not read or written
 inline constexpr int kExitFault = 3;
 
 // Runs the press or the schedule the options ask for and returns the exit status. Results go

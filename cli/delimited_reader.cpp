@@ -1,5 +1,7 @@
 #include "delimited_reader.h"
 
+#include <csv.h>
+
 #include <cstdlib>
 #include <new>
 
@@ -36,22 +38,23 @@ void* GrowWithinLongestRecord(void* block, std::size_t size) {
 
 }  // namespace
 
-DelimitedReader::DelimitedReader(TextSource& source) : source_(source) {
+DelimitedReader::DelimitedReader(TextSource& source)
+    : source_(source), parser_(std::make_unique<csv_parser>()) {
     // Every line end reported, blank lines too; no spaces taken off the cells.
-    if (csv_init(&parser_, CSV_REPALL_NL) != 0) {
+    if (csv_init(parser_.get(), CSV_REPALL_NL) != 0) {
         OutOfMemory();
     }
-    csv_set_space_func(&parser_, [](unsigned char) { return 0; });
-    csv_set_blk_size(&parser_, kCellBlock);
-    csv_set_realloc_func(&parser_, GrowWithinLongestRecord);
+    csv_set_space_func(parser_.get(), [](unsigned char) { return 0; });
+    csv_set_blk_size(parser_.get(), kCellBlock);
+    csv_set_realloc_func(parser_.get(), GrowWithinLongestRecord);
 }
 
 DelimitedReader::~DelimitedReader() {
-    csv_free(&parser_);
+    csv_free(parser_.get());
 }
 
 void DelimitedReader::SetDelimiter(char delimiter) {
-    csv_set_delim(&parser_, static_cast<unsigned char>(delimiter));
+    csv_set_delim(parser_.get(), static_cast<unsigned char>(delimiter));
 }
 
 bool DelimitedReader::FirstLineHoldsTab() {
@@ -98,14 +101,14 @@ bool DelimitedReader::ReadAll(const Handler& handler) {
     do {
         // Short only when libcsv could not grow its buffer past the longest record: it reads
         // leniently.
-        if (csv_parse(&parser_, text_.data(), text_.size(), OnCell, OnRecordEnd, this) !=
+        if (csv_parse(parser_.get(), text_.data(), text_.size(), OnCell, OnRecordEnd, this) !=
             text_.size()) {
             overlong_ = stopped_ = true;
         }
         text_.clear();
     } while (!stopped_ && source_.ReadMore(text_));
     if (!stopped_) {
-        csv_fini(&parser_, OnCell, OnRecordEnd, this);
+        csv_fini(parser_.get(), OnCell, OnRecordEnd, this);
         SettleCarriageReturn();
     }
     return !stopped_;

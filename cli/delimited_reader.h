@@ -7,16 +7,18 @@
 // lines as records of one empty cell; cells come back as read, spaces and all.
 #pragma once
 
-#include <csv.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "text_encoding.h"
+
+// libcsv's parser, which only the reader's source sees.
+struct csv_parser;
 
 namespace varnel::cli {
 
@@ -74,7 +76,7 @@ class DelimitedReader {
     void SettleCarriageReturn();
 
     TextSource& source_;
-    csv_parser parser_{};
+    std::unique_ptr<csv_parser> parser_;
     std::string text_;  // read but not yet parsed
     const Handler* handler_ = nullptr;
     bool stopped_ = false;

@@ -16,7 +16,7 @@
 namespace varnel::cli {
 namespace {
 
-using app::Quoted;
+using command_line::Quoted;
 
 // What getopt_long answers for each option; the short -h answers as --help does.
 enum OptionId : int {

@@ -29,9 +29,9 @@ struct Options {
     std::optional<char> delimiter;                 // --delimiter; nullopt: from the locale
 };
 
-using app::HelpRequest;
-using app::UsageError;
-using app::VersionRequest;
+using command_line::HelpRequest;
+using command_line::UsageError;
+using command_line::VersionRequest;
 
 using Command = std::variant<Options, HelpRequest, VersionRequest, UsageError>;
 

@@ -1,5 +1,7 @@
 #include "number_format.h"
 
+#include <QString>
+
 namespace varnel {
 
 NumberFormat NumberFormatOf(const QLocale& locale) {
@@ -8,7 +10,7 @@ NumberFormat NumberFormatOf(const QLocale& locale) {
 }
 
 std::optional<QLocale> LocaleNamed(std::string_view name) {
-    const QString text = ToQString(name);
+    const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     QLocale locale(text);
     // "C.UTF-8" and "POSIX@euro" name the C locale too: the codeset and modifier do not count.
     const QString language = text.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);

@@ -4,18 +4,12 @@
 #pragma once
 
 #include <QLocale>
-#include <QString>
 #include <optional>
 #include <string_view>
 
 #include "numeric_text.h"
 
 namespace varnel {
-
-// A UTF-8 text of the core as a Qt string: ToQString("FEET") == QStringLiteral("FEET").
-inline QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The decimal and group separators and the minus sign of a locale.
 // NumberFormatOf(QLocale(QLocale::German, QLocale::Germany)) == {",", ".", "-"};

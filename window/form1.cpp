@@ -21,6 +21,7 @@
 #include "contrast.h"
 #include "fault_report.h"
 #include "focus_mark_style.h"
+#include "qt_text.h"
 #include "result_announcer.h"
 #include "rgb_qcolor.h"
 #include "system_message_box.h"

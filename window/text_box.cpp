@@ -91,7 +91,10 @@ TextBox::TextBox(const QString& text, Writer writer, QWidget* parent)
     }
     connect(this, &QLineEdit::textChanged, this, &TextBox::TextOrRoomChanged);
     connect(this, &QLineEdit::textEdited, this, &TextBox::CountEdit);
-    connect(this, &QLineEdit::selectionChanged, this, [this] { selectedByProgram_ = false; });
+    connect(this, &QLineEdit::selectionChanged, this, [this] {
+        selectedByProgram_ = false;
+        selectedBefore_ = selectionLength();
+    });
     ShowFromStart(text);
 }
 
@@ -232,10 +235,13 @@ void TextBox::TextOrRoomChanged() {
     setToolTip(PaintedWidth(text(), font()) <= TextRoom() ? QString() : text());
 }
 
-// Counts what the user's edits changed; once they have changed more characters than the
-// undo history may hold records of, the history is forgotten after the edit has finished.
+// Counts the undo records of the user's edits: one for each character removed (the selection
+// the edit replaced, which selectionChanged reports only after the edit) and each inserted.
+// Once there are more than the history may hold, it is forgotten after the edit has finished.
+// A selection replaced by a text as long counts twice its length, though the length stays.
 void TextBox::CountEdit(const QString& text) {
-    editedSinceForgotten_ += std::max<qsizetype>(1, std::abs(text.size() - lengthBefore_));
+    qsizetype grown = text.size() - lengthBefore_;
+    editedSinceForgotten_ += std::max({qsizetype{1}, std::abs(grown), 2 * selectedBefore_ + grown});
     lengthBefore_ = text.size();
     if (editedSinceForgotten_ > kUndoBudget) {
         editedSinceForgotten_ = 0;

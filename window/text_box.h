@@ -79,6 +79,7 @@ class TextBox : public QLineEdit {
     mutable std::optional<PaintedQText> painted_;  // until the text, face or width change
     qsizetype editedSinceForgotten_ = 0;           // characters changed by edits since then
     qsizetype lengthBefore_ = 0;                   // the text's length before the latest edit
+    qsizetype selectedBefore_ = 0;                 // the selection's length before it
     bool selectedByProgram_ = false;  // the selection is SelectAllFromStart's, unchanged since
 };
 

@@ -45,6 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         GaugeReadingCase{"FourZeros", "0000", kPeriod, -3.0},
         GaugeReadingCase{"FourOught", "4/0", kPeriod, -3.0},
         GaugeReadingCase{"NameWithLeadingSpace", " 1/0", kPeriod, std::nullopt},
+        GaugeReadingCase{"NameWithTrailingSpace", "4/0 ", kPeriod, std::nullopt},
+        GaugeReadingCase{"ZerosWithTrailingTab", "00\t", kPeriod, std::nullopt},
         GaugeReadingCase{"LetterO", "1/O", kPeriod, std::nullopt},
         GaugeReadingCase{"TwoOverZeroZero", "2/00", kPeriod, std::nullopt},
         GaugeReadingCase{"FiveZeros", "00000", kPeriod, std::nullopt},
@@ -166,7 +168,7 @@ double DefinedArea(double gauge) {
 
 class GaugeAccuracy : public ::testing::TestWithParam<AccuracyCase> {};
 
-TEST_P(GaugeAccuracy, IsTheReadmeTable) {
+TEST_P(GaugeAccuracy, IsTheDesignNotesTable) {
     const AccuracyCase& c = GetParam();
     double used = GaugeToArea(c.gauge);
     EXPECT_NEAR(used, c.usedArea, c.usedArea * 5e-5);
@@ -177,7 +179,7 @@ TEST_P(GaugeAccuracy, IsTheReadmeTable) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
-    Readme, GaugeAccuracy,
+    DesignNotes, GaugeAccuracy,
     ::testing::Values(
         AccuracyCase{"FourOught", -3.0, 104.95, 107.22, -2.12},
         AccuracyCase{"OneOught", 0.0, 52.600, 53.475, -1.64},

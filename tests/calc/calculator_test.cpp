@@ -43,7 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"LengthAndResistanceBlank", {"10", "", ""}, kLengthAndResistanceBlank},
         MessageCase{"SizeAndResistanceBlank", {"", "1000", ""}, kSizeAndResistanceBlank},
         MessageCase{"SizeAndLengthBlank", {"", "", "1"}, kSizeAndLengthBlank},
-        MessageCase{"OneSpaceIsFilled", {" ", "1000", "1"}, kNoFieldBlank}),
+        MessageCase{"OneSpaceIsFilled", {" ", "1000", "1"}, kNoFieldBlank},
+        MessageCase{"OneTabIsFilled", {"10", "\t", "1"}, kNoFieldBlank},
+        MessageCase{"NulByteIsFilled", {"10", "1000", std::string(1, '\0')}, kNoFieldBlank}),
     CaseName());
 // clang-format on
 

@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <span>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -19,6 +21,7 @@
 #include "hostile_texts.h"
 #include "number_formats.h"
 #include "typed_press.h"
+#include "units.h"
 
 namespace varnel {
 namespace {
@@ -26,11 +29,6 @@ namespace {
 using namespace testing;
 
 constexpr std::chrono::milliseconds kAnswerBound{250};
-
-constexpr std::array<std::string_view, 6> kSizeUnits{
-    "Awg", "CircularMils", "SquareInches", "SquareMils", "Kcmil", "SquareMillimetres"};
-constexpr std::array<std::string_view, 7> kLengthUnits{
-    "Feet", "Metres", "Inches", "Centimetres", "Yards", "Miles", "Kilometres"};
 
 // A field that receives the hostile text, with the other two fields set so that the press
 // reads it: one holds a valid number, the other is left blank to be solved.
@@ -66,15 +64,32 @@ const std::array<PlaceInEveryUnit, 3> kPlaces{{
 }};
 // clang-format on
 
+// The names of a kind's units in the order of its cycle, as the core's tables give them.
+template <typename UnitTable>
+std::vector<std::string_view> UnitNames(const UnitTable& units) {
+    std::vector<std::string_view> names;
+    for (const auto& unit : units) {
+        names.push_back(unit.name);
+    }
+    return names;
+}
+
+// A unit's name as part of a test's name: its letters and digits ("KCMILorMCM").
+std::string NamePart(std::string_view unitName) {
+    std::string part;
+    std::copy_if(unitName.begin(), unitName.end(), std::back_inserter(part),
+                 [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+    return part;
+}
+
 std::vector<FieldPlace> FieldPlaces() {
     std::vector<FieldPlace> places;
     for (const PlaceInEveryUnit& place : kPlaces) {
-        std::span<const std::string_view> units =
-            place.inSizeUnits ? std::span<const std::string_view>(kSizeUnits)
-                              : std::span<const std::string_view>(kLengthUnits);
+        std::vector<std::string_view> units =
+            place.inSizeUnits ? UnitNames(SIZE_UNITS) : UnitNames(LENGTH_UNITS);
         for (std::size_t unit = 0; unit < units.size(); ++unit) {
             auto index = static_cast<std::int16_t>(unit);
-            places.push_back({std::string(place.name) + std::string(units[unit]), place.field,
+            places.push_back({std::string(place.name) + NamePart(units[unit]), place.field,
                               place.texts, place.inSizeUnits ? index : std::int16_t{0},
                               place.inSizeUnits ? std::int16_t{0} : index, place.notUnderstood,
                               place.blankRule});

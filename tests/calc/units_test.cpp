@@ -44,12 +44,42 @@ TEST(NextLengthUnit, CyclesThroughTheSevenUnits) {
     EXPECT_EQ(state.LENGTHINDEX, 0);
 }
 
-TEST(ApplyConversion, GoesStepByStep) {
-    EXPECT_EQ(ApplyConversion(1.0, LengthUnitRow(LengthUnit::Miles).conversion.toBase),
-              1.0 * 0.3048 * 5280.0);
-    EXPECT_EQ(ApplyConversion(2.0, SizeUnitRow(SizeUnit::Kcmil).conversion->toBase),
-              2.0 * 1000.0 / 1973.5);
+// One of a unit in the base unit, as standards define it (a circular mil is the area of a
+// circle one mil across, π/4 square mils); a table may round it to five significant digits.
+struct ConversionCase : NamedCase {
+    std::optional<UnitConversion> conversion;
+    double inBaseUnit;
+};
+
+class Conversions : public ::testing::TestWithParam<ConversionCase> {};
+
+TEST_P(Conversions, GiveTheStandardValueAndComeBack) {
+    const UnitConversion& conversion = *GetParam().conversion;
+    double inBase = ApplyConversion(1.0, conversion.toBase);
+    EXPECT_NEAR(inBase, GetParam().inBaseUnit, GetParam().inBaseUnit * 5e-5);
+    EXPECT_DOUBLE_EQ(ApplyConversion(inBase, conversion.fromBase), 1.0);
+    EXPECT_DOUBLE_EQ(ApplyConversion(ApplyConversion(7.25, conversion.toBase), conversion.fromBase),
+                     7.25);
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Units, Conversions,
+    ::testing::Values(
+        ConversionCase{"CircularMil", SizeUnitRow(SizeUnit::CircularMils).conversion, 5.067074790975e-4},
+        ConversionCase{"SquareInch", SizeUnitRow(SizeUnit::SquareInches).conversion, 645.16},
+        ConversionCase{"SquareMil", SizeUnitRow(SizeUnit::SquareMils).conversion, 6.4516e-4},
+        ConversionCase{"Kcmil", SizeUnitRow(SizeUnit::Kcmil).conversion, 0.5067074790975},
+        ConversionCase{"SquareMillimetre", SizeUnitRow(SizeUnit::SquareMillimetres).conversion, 1.0},
+        ConversionCase{"Foot", LengthUnitRow(LengthUnit::Feet).conversion, 0.3048},
+        ConversionCase{"Metre", LengthUnitRow(LengthUnit::Metres).conversion, 1.0},
+        ConversionCase{"Inch", LengthUnitRow(LengthUnit::Inches).conversion, 0.0254},
+        ConversionCase{"Centimetre", LengthUnitRow(LengthUnit::Centimetres).conversion, 0.01},
+        ConversionCase{"Yard", LengthUnitRow(LengthUnit::Yards).conversion, 0.9144},
+        ConversionCase{"Mile", LengthUnitRow(LengthUnit::Miles).conversion, 1609.344},
+        ConversionCase{"Kilometre", LengthUnitRow(LengthUnit::Kilometres).conversion, 1000.0}),
+    CaseName());
+// clang-format on
 
 TEST(UnitAt, NamesOnlyTheIndexesOfTheCycle) {
     EXPECT_EQ(SizeUnitAt(4), SizeUnit::Kcmil);

@@ -16,10 +16,13 @@
 #include "control_table.h"
 #include "form1.h"
 #include "hostile_texts.h"
+#include "qt_text.h"
 #include "units.h"
 
 namespace varnel::soak {
 namespace {
+
+using window::ToQString;
 
 constexpr std::uint32_t kDefaultSeed = 20'250'601;
 

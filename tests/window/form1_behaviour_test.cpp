@@ -11,8 +11,10 @@
 
 #include "application_identity.h"
 #include "form1_harness.h"
+#include "qt_text.h"
 #include "result_announcer.h"
 #include "text_box.h"
+#include "units.h"
 
 namespace varnel::window {
 namespace {
@@ -45,14 +47,18 @@ TEST_F(Presses, ChangeButtonsStepTheUnitsUsedByTheNextPress) {
 }
 
 TEST_F(Presses, UnitsComeBackAfterAFullCycle) {
-    for (int press = 0; press < 6; ++press) {
+    for (std::size_t press = 0; press < kSizeUnitCount; ++press) {
         Click("Command2");
     }
-    for (int press = 0; press < 7; ++press) {
+    for (std::size_t press = 0; press < kLengthUnitCount; ++press) {
         Click("Command3");
     }
-    EXPECT_EQ(Text("WIREUNIT"), "GUAGE(AWG - U.S.)");
-    EXPECT_EQ(Text("LENGTHUNIT"), "FEET");
+    EXPECT_EQ(Text("WIREUNIT"), ToQString(SizeUnitRow(SizeUnit::Awg).name));
+    EXPECT_EQ(Text("LENGTHUNIT"), ToQString(LengthUnitRow(LengthUnit::Feet).name));
+    Type("WIRESIZE", "10");
+    Type("WIRELENGTH", "1000");
+    Click("Command1");
+    EXPECT_EQ(Text("RESISTANCE"), " 0.999933931240995") << "read in AWG and feet again";
 }
 
 TEST_F(Presses, CommaLocaleReadsAndWritesCommas) {
@@ -223,6 +229,20 @@ TEST_F(Undo, IsKeptUntilALargeEditAndThenForgotten) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(Field("WIRELENGTH")->isUndoAvailable());
     EXPECT_EQ(Field("WIRELENGTH")->cursorPosition(), 5004) << "the caret stays after the paste";
+}
+
+// A selection replaced by a paste as long leaves the length as it was, but the history holds
+// a record of every character removed and inserted: twice 3,000 are past the budget.
+TEST_F(Undo, IsForgottenAfterASelectionIsReplacedByATextAsLong) {
+    QApplication::clipboard()->setText(QString(3000, u'7'));
+    QTest::keyClick(Field("WIRELENGTH"), Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(Field("WIRELENGTH")->isUndoAvailable());
+    QTest::keyClick(Field("WIRELENGTH"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Field("WIRELENGTH"), Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Field("WIRELENGTH")->isUndoAvailable());
+    EXPECT_EQ(Text("WIRELENGTH"), QString(3000, u'7'));
 }
 
 TEST_F(Form1Harness, LongCellArrivesWhole) {

@@ -7,6 +7,8 @@
 
 #include "control_table.h"
 #include "form1_harness.h"
+#include "qt_text.h"
+#include "units.h"
 
 namespace varnel::window {
 namespace {
@@ -165,47 +167,51 @@ std::vector<ControlRow> LabelsAndButtons() {
 INSTANTIATE_TEST_SUITE_P(LabelsAndButtons, Texts, ::testing::ValuesIn(LabelsAndButtons()),
                          CaseName());
 
-struct UnitNameCase : NamedCase {
+struct UnitBoxCase : NamedCase {
     const char* button;
-    int presses;
     const char* box;
-    const char* text;
+    std::vector<QString> cycle;  // the names after one step, two, ..., back to the first unit
 };
 
-class UnitNames : public Look, public ::testing::WithParamInterface<UnitNameCase> {};
-
-TEST_P(UnitNames, AreShownWholeInTheirBox) {
-    for (int press = 0; press < GetParam().presses; ++press) {
-        Click(GetParam().button);
+// A unit table's names in the order its CHANGE button steps to them from the first unit.
+template <typename UnitTable>
+std::vector<QString> CycleFromTheFirst(const UnitTable& units) {
+    std::vector<QString> names;
+    for (std::size_t step = 1; step <= units.size(); ++step) {
+        names.push_back(ToQString(units[step % units.size()].name));
     }
-    QLineEdit* box = Field(GetParam().box);
-    ASSERT_EQ(box->text(), GetParam().text);
-    QFontInfo used(box->font());
-    EXPECT_TRUE(ShowsWhole(box)) << "in " << used.family().toStdString() << " at "
-                                 << used.pointSizeF() << " pt";
-    EXPECT_LE(used.pointSizeF(), QFontInfo(form->font()).pointSizeF());
+    return names;
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Units, UnitNames,
-    ::testing::Values(
-        UnitNameCase{"FirstGauge", "Command2", 0, "WIREUNIT", "Guage (AWG - U.S.)"},
-        UnitNameCase{"CircularMils", "Command2", 1, "WIREUNIT", "CIRCULAR MILS"},
-        UnitNameCase{"SquareInches", "Command2", 2, "WIREUNIT", "SQUARE INCHES"},
-        UnitNameCase{"SquareMils", "Command2", 3, "WIREUNIT", "SQUARE MILS"},
-        UnitNameCase{"Kcmil", "Command2", 4, "WIREUNIT", "KCMIL or MCM"},
-        UnitNameCase{"SquareMillimeters", "Command2", 5, "WIREUNIT", "SQUARE MILLIMETERS"},
-        UnitNameCase{"GaugeAfterACycle", "Command2", 6, "WIREUNIT", "GUAGE(AWG - U.S.)"},
-        UnitNameCase{"Feet", "Command3", 0, "LENGTHUNIT", "FEET"},
-        UnitNameCase{"Meters", "Command3", 1, "LENGTHUNIT", "METERS"},
-        UnitNameCase{"Inches", "Command3", 2, "LENGTHUNIT", "INCHES"},
-        UnitNameCase{"Centimeters", "Command3", 3, "LENGTHUNIT", "CENTIMETERS"},
-        UnitNameCase{"Yards", "Command3", 4, "LENGTHUNIT", "YARDS"},
-        UnitNameCase{"Miles", "Command3", 5, "LENGTHUNIT", "MILES"},
-        UnitNameCase{"Kilometers", "Command3", 6, "LENGTHUNIT", "KILOMETERS"}),
-    CaseName());
-// clang-format on
+class UnitNames : public Look, public ::testing::WithParamInterface<UnitBoxCase> {};
+
+// The unit box's text, whole in a face no larger than the window's.
+void ExpectShownWhole(QLineEdit* box, QWidget* window) {
+    QFontInfo used(box->font());
+    EXPECT_TRUE(ShowsWhole(box)) << box->text().toStdString() << " in "
+                                 << used.family().toStdString() << " at " << used.pointSizeF()
+                                 << " pt";
+    EXPECT_LE(used.pointSizeF(), QFontInfo(window->font()).pointSizeF());
+}
+
+// The text the window opens with, then every name of a whole cycle.
+TEST_P(UnitNames, AreShownWholeInTheirBox) {
+    QLineEdit* box = Field(GetParam().box);
+    ASSERT_EQ(box->text(), ToQString(Row(GetParam().box).text));
+    ExpectShownWhole(box, form.get());
+    for (const QString& name : GetParam().cycle) {
+        Click(GetParam().button);
+        ASSERT_EQ(box->text(), name);
+        ExpectShownWhole(box, form.get());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, UnitNames,
+                         ::testing::Values(UnitBoxCase{"WireSize", "Command2", "WIREUNIT",
+                                                       CycleFromTheFirst(SIZE_UNITS)},
+                                           UnitBoxCase{"Length", "Command3", "LENGTHUNIT",
+                                                       CycleFromTheFirst(LENGTH_UNITS)}),
+                         CaseName());
 
 }  // namespace
 }  // namespace varnel::window

@@ -1,6 +1,6 @@
 #include "command_line_reply.h"
 
-namespace varnel::app {
+namespace varnel::command_line {
 
 std::string Quoted(std::string_view text) {
     return std::string("'").append(text).append("'");
@@ -30,4 +30,4 @@ int WriteAnswer(std::string_view program, std::string_view text, std::ostream& o
     return Flushed(program, out, err, 0);
 }
 
-}  // namespace varnel::app
+}  // namespace varnel::command_line

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace varnel::app {
+namespace varnel::command_line {
 
 // What a command line asks for besides the program's own work.
 struct HelpRequest {};
@@ -41,4 +41,4 @@ int Flushed(std::string_view program, std::ostream& out, std::ostream& err, int 
 int WriteAnswer(std::string_view program, std::string_view text, std::ostream& out,
                 std::ostream& err);
 
-}  // namespace varnel::app
+}  // namespace varnel::command_line

@@ -1,6 +1,6 @@
-#include "program_text.h"
+#include "version_text.h"
 
-namespace varnel::app {
+namespace varnel::command_line {
 namespace {
 
 constexpr std::string_view kAfterName =
@@ -16,4 +16,4 @@ std::string VersionText(std::string_view program) {
     return std::string(program).append(kAfterName);
 }
 
-}  // namespace varnel::app
+}  // namespace varnel::command_line
