@@ -243,7 +243,7 @@ web-test: web
 	[ -f $(WEB_DIR)/axe/node_modules/axe-core/axe.min.js ] || \
 		npm install --prefix $(WEB_DIR)/axe --no-save --no-audit --no-fund axe-core@$(AXE_CORE_VERSION)
 	tests/web/page-test $(WEB_SITE) $(WEB_DIR)/axe/node_modules/axe-core/axe.min.js \
-		$(WEB_DIR)/native/app/varnel-calc
+		$(WEB_DIR)/native
 
 web-screenshot: web
 	@$(ENSURE) $(WEB_TEST_PACKAGES)

@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "press_exports.h"
 
@@ -143,14 +144,16 @@ void Awg(TextMaker& maker, std::uint64_t count) {
     }
 }
 
+// Each unit cycle from the start until it comes back to it, one CHANGE press a line.
 void Units() {
-    for (std::int32_t index = 0; index < 6; ++index) {
-        const VarnelUnitStep* step = VarnelNextSizeUnit(index);
-        std::printf("size %d => %d %s\n", index, step->index, step->name);
-    }
-    for (std::int32_t index = 0; index < 7; ++index) {
-        const VarnelUnitStep* step = VarnelNextLengthUnit(index);
-        std::printf("length %d => %d %s\n", index, step->index, step->name);
+    for (const auto& [kind, next] : {std::pair{"size", &VarnelNextSizeUnit},
+                                     std::pair{"length", &VarnelNextLengthUnit}}) {
+        std::int32_t index = 0;
+        do {
+            const VarnelUnitStep* step = next(index);
+            std::printf("%s %d => %d %s\n", kind, index, step->index, step->name);
+            index = step->index;
+        } while (index != 0);
     }
 }
 
