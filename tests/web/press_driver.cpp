@@ -146,8 +146,8 @@ void Awg(TextMaker& maker, std::uint64_t count) {
 
 // Each unit cycle from the start until it comes back to it, one CHANGE press a line.
 void Units() {
-    for (const auto& [kind, next] : {std::pair{"size", &VarnelNextSizeUnit},
-                                     std::pair{"length", &VarnelNextLengthUnit}}) {
+    for (const auto& [kind, next] :
+         {std::pair{"size", &VarnelNextSizeUnit}, std::pair{"length", &VarnelNextLengthUnit}}) {
         std::int32_t index = 0;
         do {
             const VarnelUnitStep* step = next(index);
