@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "control_table.h"
+#include "fields.h"
 
 namespace varnel::window {
 namespace {
@@ -20,10 +21,10 @@ const ControlRow& RowOf(std::string_view field) {
 }
 
 std::string_view UnitOf(std::string_view field, UnitBoxTexts units) {
-    if (field == "WIRESIZE") {
+    if (field == WIRESIZE) {
         return units.wireUnit;
     }
-    return field == "WIRELENGTH" ? units.lengthUnit : "ohms";
+    return field == WIRELENGTH ? units.lengthUnit : "ohms";
 }
 
 std::string_view WithoutSpaces(std::string_view text) {
