@@ -41,13 +41,11 @@ bool IsHighSurrogate(char16_t c) {
 }
 
 std::u16string_view Trimmed(std::u16string_view text) {
-    while (!text.empty() && IsSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    auto first = std::find_if_not(text.begin(), text.end(), IsSpace);
+    auto end = std::find_if_not(text.rbegin(), text.rend(), IsSpace).base();
+    return first < end ? text.substr(static_cast<std::size_t>(first - text.begin()),
+                                     static_cast<std::size_t>(end - first))
+                       : std::u16string_view();
 }
 
 // A text split where it may be cut: head, middle and exponent. Only the middle is cut.
