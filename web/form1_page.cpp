@@ -3,10 +3,11 @@
 // name, at its place and size in twips (--l, --t, --w, --h), in its point size (--pt) and
 // drawing order (--z), with its text, its kind of element and what names it to screen readers.
 //
-// The controls stand in focus order, which is the order the tab key and screen readers
-// follow: the title lines and the panels, then each control that takes the focus, in the
-// table's tab order, after the label that names it; last the labels that name nothing, which
-// screen readers skip, as the box or button beside them carries its own name.
+// The tab key follows the page's element order, and so does a screen reader that reads the
+// page from top to bottom. The controls therefore stand in focus order, so that both meet
+// them alike: the title lines and the panels, then each control that takes the focus, in the
+// table's tab order, after the label that names it; last the labels that name nothing, hidden
+// from screen readers, as the box or button beside them carries its own name.
 //
 //     form1_page TEMPLATE PAGE
 #include <algorithm>
